@@ -1,0 +1,89 @@
+#pragma once
+
+#include "characteristics.h"
+#include "parameters.h"
+
+#include <cstdint>
+
+namespace dryfriction {
+
+// Coordinate and velocity projection at one instant (dimensionless).
+struct MotionState {
+    double x = 0;
+    double Vx = 0;
+};
+
+// Closed-form motion of the spring oscillator with Coulomb friction.
+// Half-swing n (n = 0 before the first stop, n = 1 + floor((t - tau_0)/pi)
+// after it) is harmonic with amplitude A = Ao - 2n about the centre -s*(-1)^n,
+// s = sign of Vo (+1 for Vo = 0). With phi = t - tau_0 and c = (-1)^n:
+//   s = +1:  x = A cos(phi) - c,   Vx = -A sin(phi)
+//   s = -1:  x = c - A cos(phi),   Vx =  A sin(phi)
+// Valid for t <= t_m; after the final stop the load rests (see MotionRun).
+MotionState motionAt(double t, double Vo, double Ao, double tau_0);
+
+inline MotionState motionAt(double t, const ProblemParameters& p, const MotionCharacteristics& c)
+{
+    return motionAt(t, p.Vo, c.Ao, c.tau_0);
+}
+
+// One sample of a run. WWo is the energy (x^2 + Vx^2)/2 over Wo; the path is
+// Wo - E, because the friction force is one unit and all energy lost went into it.
+struct MotionSample {
+    float t = 0;
+    double x = 0;
+    double Vx = 0;
+    double WWo = 1;
+    double path = 0;
+};
+
+struct RunResult {
+    double X_end = 0;  // coordinate of the last sample
+    double P_end = 0;  // path of the last sample
+};
+
+// Marker times of a run, k = 0 .. n_half:
+//   stop k:            tau_0 + k*pi        (Vx = 0 there)
+//   extreme velocity k: tau_0 + (2k - 1)*pi/2 (k = 0 may be negative)
+double stopTime(const MotionCharacteristics& c, int k);
+double extremeVelocityTime(const MotionCharacteristics& c, int k);
+
+// The envelope of the coordinate, +-((Ao - 1) - (2/pi)(t - tau_0)), drawn as two
+// straight lines from t = 0 to endTime, where both reach 0. Only shown when
+// n_half >= 3.
+struct Envelope {
+    bool shown = false;
+    double upperStart = 0;  // value at t = 0: Ao - 1 + 2*tau_0/pi
+    double lowerStart = 0;  // -upperStart
+    double endTime = 0;     // tau_0 + pi*(Ao - 1)/2
+};
+
+Envelope envelope(const MotionCharacteristics& c);
+
+// The sampling loop of a run, one sample per call of next(). The clock t is
+// single precision and advances by dt twice per pass (the sample, then the
+// loop's own step), so samples lie at dt, 3dt, 5dt, ... and the loop goes on
+// while t <= tCalc. Samples are not stored. With the start-up values a run has
+// 796 samples, the last at t = 19.993032.
+class MotionRun {
+public:
+    MotionRun(const ProblemParameters& p, const MotionCharacteristics& c);
+
+    // Evaluates the next sample; false once the run has ended (no sample then).
+    bool next();
+
+    const MotionSample& sample() const { return m_sample; }
+    int sampleCount() const { return m_count; }
+    bool finished() const { return m_finished; }
+    RunResult result() const { return {m_sample.x, m_sample.path}; }
+
+private:
+    ProblemParameters m_params;
+    MotionCharacteristics m_chars;
+    float m_t = 0;
+    MotionSample m_sample;
+    int m_count = 0;
+    bool m_finished = false;
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace dryfriction {
+
+// The text of the input fields, the same in every locale ("." only).
+//
+// Reading: blanks, tabs, carriage returns and line feeds are skipped wherever
+// they stand; then an optional sign, digits with at most one ".", and an
+// optional exponent (E or e, optional sign, digits). Reading stops at the
+// first character that cannot continue the number; a text without a leading
+// number reads as 0. "1 5" -> 15, "0,5" -> 0, "12abc" -> 12, "-" -> 0.
+// A magnitude beyond the double range reads as +-infinity, one below it as 0.
+double readNumber(std::string_view text);
+
+// The canonical text: a blank for values >= 0 or "-", then at most 15
+// significant digits (7 for single precision), no trailing zeros or point, no
+// zero before the point: 40 -> " 40", 0.25 -> " .25", -6 -> "-6".
+// Exponent form (mantissa, "E", sign, at least two digits: " 1.5E+20",
+// " 1E-06") below 1e-5 and from 1e15 on (1e7 on for single precision).
+// Reading a canonical text and writing the result again gives the same text.
+std::string canonicalText(double value);
+std::string canonicalText(float value);
+
+}  // namespace dryfriction
