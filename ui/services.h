@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace dryfriction {
+
+// Platform services the window needs. The window only talks to these small
+// interfaces, so a test can record messages, beeps and documents and drive a
+// whole run on its own clock without waiting or blocking.
+
+// Modal message boxes.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    // A box with the text, the title and a single OK button, no icon.
+    virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A box with Yes and No; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+// The warning tone: a sine of the given frequency for the given duration.
+// Returns when the tone has ended (or at once when there is no audio device).
+class ToneService {
+public:
+    virtual ~ToneService() = default;
+    virtual void play(int frequencyHz, int durationMs) = 0;
+};
+
+// Opens documents in the desktop's viewers.
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+    // Opens the file (absolute path) in its associated viewer; false if nothing could.
+    virtual bool openDocument(const QString& absolutePath) = 0;
+    // Opens a plain-text file (absolute path) in the system's text viewer.
+    virtual bool openText(const QString& absolutePath) = 0;
+};
+
+// The pause between two samples of a run: calls `tick` once, `ms` milliseconds
+// after start(), from the event loop. start() while pending re-arms; stop()
+// cancels a pending tick.
+class PacingClock {
+public:
+    virtual ~PacingClock() = default;
+    virtual void start(int ms, std::function<void()> tick) = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+};
+
+// Non-owning: whoever makes the window keeps the services alive longer.
+struct Services {
+    MessageService* messages = nullptr;
+    ToneService* tone = nullptr;
+    DocumentOpener* documents = nullptr;
+    PacingClock* clock = nullptr;
+};
+
+}  // namespace dryfriction
