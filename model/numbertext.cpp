@@ -1,0 +1,208 @@
+#include "numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace dryfriction {
+
+namespace {
+
+bool isBlank(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
+
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// The decimal exponent of the first significant digit of "digits[.digits]"
+// times 10^exponent, used to tell an overflow from an underflow when the
+// value lies outside the double range.
+long long leadingExponent(std::string_view mantissa, long long exponent)
+{
+    const std::size_t point = mantissa.find('.');
+    const std::size_t intDigits = point == std::string_view::npos ? mantissa.size() : point;
+    for (std::size_t i = 0; i < mantissa.size(); ++i) {
+        if (mantissa[i] == '.' || mantissa[i] == '0')
+            continue;
+        const long long pos = i < intDigits ? static_cast<long long>(intDigits - i) - 1
+                                            : -static_cast<long long>(i - intDigits);
+        return exponent + pos;
+    }
+    return 0;
+}
+
+}  // namespace
+
+double readNumber(std::string_view text)
+{
+    // Blanks are skipped wherever they stand: "1 5" is 15.
+    std::string s;
+    s.reserve(text.size());
+    for (char ch : text) {
+        if (!isBlank(ch))
+            s.push_back(ch);
+    }
+
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaBegin = i;
+    bool anyDigit = false;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i]))
+            anyDigit = true;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!anyDigit)
+        return 0;  // no leading number: "", "-", ".", "abc"
+    const std::size_t mantissaEnd = i;
+
+    // The exponent counts only when at least one digit follows "E[sign]".
+    std::size_t end = mantissaEnd;
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            for (; j < s.size() && isDigit(s[j]); ++j) {
+                if (exponent < 1'000'000'000)  // saturates far beyond any double
+                    exponent = exponent * 10 + (s[j] - '0');
+            }
+            if (expNegative)
+                exponent = -exponent;
+            end = j;
+        }
+    }
+
+    const std::string_view number(s.data() + mantissaBegin, end - mantissaBegin);
+    double value = 0;
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value,
+                                     std::chars_format::general);
+    if (res.ec == std::errc::result_out_of_range) {
+        const std::string_view mantissa(s.data() + mantissaBegin, mantissaEnd - mantissaBegin);
+        value = leadingExponent(mantissa, exponent) > 0 ? std::numeric_limits<double>::infinity()
+                                                        : 0.0;
+    } else if (res.ec != std::errc()) {
+        value = 0;
+    }
+    return negative ? -value : value;
+}
+
+namespace {
+
+// Writes `value` with at most `digits` significant digits. Fixed notation is
+// used for decimal exponents from `minFixed` to `maxFixed`, exponent notation
+// (mantissa, "E", sign, at least two digits) outside.
+template <typename T>
+std::string canonical(T value, int digits, int minFixed, int maxFixed)
+{
+    if (!std::isfinite(value)) {
+        if (std::isnan(value))
+            return " nan";
+        return value < 0 ? "-inf" : " inf";
+    }
+    if (value == 0)
+        return " 0";
+
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
+                             digits - 1);
+    std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    // Rounding up to `digits` digits may carry past the largest finite value
+    // (1.79769313486232E+308 would read as infinity): cut the shortest
+    // round-trip digits instead of rounding them.
+    char shortest[64];
+    if (std::fabs(static_cast<double>(value)) > std::numeric_limits<T>::max() / 1.000001) {
+        auto r2 = std::to_chars(shortest, shortest + sizeof shortest, value,
+                                std::chars_format::scientific);
+        sci = std::string_view(shortest, static_cast<std::size_t>(r2.ptr - shortest));
+    }
+
+    bool negative = false;
+    if (sci.front() == '-') {
+        negative = true;
+        sci.remove_prefix(1);
+    }
+    const std::size_t e = sci.find('e');
+    std::string significand;  // the significant digits, without the point
+    for (char ch : sci.substr(0, e)) {
+        if (isDigit(ch))
+            significand.push_back(ch);
+    }
+    if (significand.size() > static_cast<std::size_t>(digits))
+        significand.resize(static_cast<std::size_t>(digits));
+    while (significand.size() > 1 && significand.back() == '0')
+        significand.pop_back();
+    int exponent = 0;
+    {
+        std::string_view exp = sci.substr(e + 1);
+        if (!exp.empty() && exp.front() == '+')
+            exp.remove_prefix(1);
+        std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+    }
+
+    std::string out(1, negative ? '-' : ' ');
+    if (exponent < minFixed || exponent > maxFixed) {
+        out += significand[0];
+        if (significand.size() > 1) {
+            out += '.';
+            out.append(significand, 1);
+        }
+        out += 'E';
+        out += exponent < 0 ? '-' : '+';
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            out += '0';
+        out += std::to_string(magnitude);
+    } else if (exponent < 0) {
+        // No zero in front of the point: 0.25 is ".25".
+        out += '.';
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += significand;
+    } else {
+        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+        if (significand.size() <= intDigits) {
+            out += significand;
+            out.append(intDigits - significand.size(), '0');
+        } else {
+            out.append(significand, 0, intDigits);
+            out += '.';
+            out.append(significand, intDigits);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+// Double: 15 significant digits, fixed from 1e-5 up to below 1e15.
+std::string canonicalText(double value)
+{
+    return canonical(value, 15, -5, 14);
+}
+
+// Single: 7 significant digits, fixed from 1e-5 up to below 1e7.
+std::string canonicalText(float value)
+{
+    return canonical(value, 7, -5, 6);
+}
+
+}  // namespace dryfriction
