@@ -1,0 +1,65 @@
+#pragma once
+
+#include "canvas.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+
+namespace dryfriction {
+
+// A canvas that draws into a persistent image. The image is held in device
+// pixels (logical size times the device pixel ratio of the widget that shows
+// it) so lines stay crisp on HiDPI screens; a widget shows it by drawing
+// image() into the rectangle (0, 0, logicalSize()). What is drawn stays until
+// Cls or setSize, whether anything shows the image or not.
+//
+// User coordinates are mapped to pixels here, not by a painter transform, so
+// line widths stay in pixels. Lines are drawn without antialiasing: width 1
+// lines cover exactly one pixel row or column, and the dashed style is the
+// platform's dash line (4 pixels on, 2 off at width 1).
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas();
+    explicit ImageCanvas(QSize logical, qreal devicePixelRatio = 1.0);
+
+    // A fresh image of this size, cleared to the back colour.
+    void setSize(QSize logical, qreal devicePixelRatio = 1.0);
+    QSize logicalSize() const override { return m_logicalSize; }
+    qreal devicePixelRatio() const { return m_dpr; }
+    // The image in device pixels (its own devicePixelRatio is left at 1).
+    const QImage& image() const { return m_image; }
+
+    void setBackColor(const QColor& color) { m_backColor = color; }
+    QColor backColor() const { return m_backColor; }
+    void setForeColor(const QColor& color) { m_foreColor = color; }
+    QColor foreColor() const { return m_foreColor; }
+    void setFont(const QFont& font) { m_font = font; }
+    QFont font() const { return m_font; }
+
+    // User coordinates to logical pixels (fractional; non-finite when the
+    // point or the scale is). Pixel column c covers [c, c + 1).
+    QPointF toPixel(double x, double y) const;
+
+    void Cls() override;
+    void Line(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void LineTo(double x2, double y2, const QColor& color) override;
+    void FilledBox(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void PSet(double x, double y) override;
+    void PSet(double x, double y, const QColor& color) override;
+    void Print(const QString& text) override;
+
+private:
+    QPointF toDevice(double x, double y) const;
+    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);
+    void drawDot(double x, double y, const QColor& color);
+
+    QSize m_logicalSize;
+    qreal m_dpr = 1.0;
+    QImage m_image;
+    QColor m_backColor = Qt::white;
+    QColor m_foreColor = Qt::black;
+    QFont m_font;
+};
+
+}  // namespace dryfriction
