@@ -1,0 +1,217 @@
+#include "imagecanvas.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dryfriction {
+
+namespace {
+
+// Device pixels are addressed by their centres: a coordinate c falls in pixel
+// floor(c). The small tolerance keeps a grid line computed as 30.999999 in
+// pixel 31 where it belongs.
+constexpr double kSnapTolerance = 1e-6;
+
+double snap(double c)
+{
+    return std::floor(c + kSnapTolerance) + 0.5;
+}
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Clips the segment a-b to the rectangle [lo, hi] x [lo, hiY] (Liang-Barsky).
+// Returns false when nothing of it lies inside.
+bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - lo, hiX - a.x(), a.y() - lo, hiY - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (!std::isfinite(t))
+            return false;
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF start = a;
+    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
+    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    return finite(a) && finite(b);
+}
+
+// Dots per metre for 96 logical dots per inch, scaled to device pixels, so
+// that a point size gives the same text size as on the screen.
+int dotsPerMeter(qreal dpr)
+{
+    return qRound(96.0 * dpr / 0.0254);
+}
+
+}  // namespace
+
+ImageCanvas::ImageCanvas()
+    : ImageCanvas(QSize(1, 1))
+{
+}
+
+ImageCanvas::ImageCanvas(QSize logical, qreal devicePixelRatio)
+{
+    setSize(logical, devicePixelRatio);
+}
+
+void ImageCanvas::setSize(QSize logical, qreal devicePixelRatio)
+{
+    m_logicalSize = logical.expandedTo(QSize(0, 0));
+    m_dpr = (std::isfinite(devicePixelRatio) && devicePixelRatio > 0) ? devicePixelRatio : 1.0;
+    const QSize device(qCeil(m_logicalSize.width() * m_dpr), qCeil(m_logicalSize.height() * m_dpr));
+    m_image = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_image.setDotsPerMeterX(dotsPerMeter(m_dpr));
+    m_image.setDotsPerMeterY(dotsPerMeter(m_dpr));
+    Cls();
+}
+
+QPointF ImageCanvas::toPixel(double x, double y) const
+{
+    const double px = (x - scaleLeft()) / (scaleRight() - scaleLeft()) * m_logicalSize.width();
+    const double py = (y - scaleTop()) / (scaleBottom() - scaleTop()) * m_logicalSize.height();
+    return {px, py};
+}
+
+QPointF ImageCanvas::toDevice(double x, double y) const
+{
+    return toPixel(x, y) * m_dpr;
+}
+
+void ImageCanvas::Cls()
+{
+    m_image.fill(m_backColor);
+}
+
+void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    QPointF a = toDevice(x1, y1);
+    QPointF b = toDevice(x2, y2);
+    if (!finite(a) || !finite(b))
+        return;
+    const int penWidth = std::max(1, qRound(drawWidth() * m_dpr));
+    const double margin = penWidth + 2;
+    if (!clipSegment(a, b, -margin, m_image.width() + margin, m_image.height() + margin))
+        return;
+    a = QPointF(snap(a.x()), snap(a.y()));
+    b = QPointF(snap(b.x()), snap(b.y()));
+
+    QPainter painter(&m_image);
+    QPen pen(color, penWidth);
+    const bool dashed = drawStyle() == LineStyle::Dashed && drawWidth() == 1;
+    pen.setStyle(dashed ? Qt::DashLine : Qt::SolidLine);
+    if (penWidth > 1) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else {
+        pen.setCapStyle(Qt::SquareCap);
+    }
+    painter.setPen(pen);
+    if (a == b)
+        painter.drawPoint(a);
+    else
+        painter.drawLine(a, b);
+}
+
+void ImageCanvas::drawDot(double x, double y, const QColor& color)
+{
+    const QPointF d = toDevice(x, y);
+    if (!finite(d))
+        return;
+    const int size = std::max(1, qRound(drawWidth() * m_dpr));
+    const double half = size / 2.0;
+    if (d.x() < -half - 1 || d.y() < -half - 1 || d.x() > m_image.width() + half + 1
+        || d.y() > m_image.height() + half + 1)
+        return;
+    // A square of `size` device pixels centred on the dot's pixel.
+    const int left = static_cast<int>(std::floor(d.x() + kSnapTolerance)) - (size - 1) / 2;
+    const int top = static_cast<int>(std::floor(d.y() + kSnapTolerance)) - (size - 1) / 2;
+    QPainter painter(&m_image);
+    painter.fillRect(QRect(left, top, size, size), color);
+}
+
+void ImageCanvas::Line(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    drawSegment(x1, y1, x2, y2, color);
+    setCurrentPoint(x2, y2);
+}
+
+void ImageCanvas::LineTo(double x2, double y2, const QColor& color)
+{
+    drawSegment(currentX(), currentY(), x2, y2, color);
+    setCurrentPoint(x2, y2);
+}
+
+void ImageCanvas::FilledBox(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    const QPointF a = toDevice(x1, y1);
+    const QPointF b = toDevice(x2, y2);
+    if (!finite(a) || !finite(b))
+        return;
+    // Clamp to just outside the image: the box may be huge in user units.
+    const double w = m_image.width(), h = m_image.height();
+    const double left = std::clamp(std::min(a.x(), b.x()), -1.0, w + 1);
+    const double right = std::clamp(std::max(a.x(), b.x()), -1.0, w + 1);
+    const double top = std::clamp(std::min(a.y(), b.y()), -1.0, h + 1);
+    const double bottom = std::clamp(std::max(a.y(), b.y()), -1.0, h + 1);
+    // Both corners are inside the box: pixels from the first corner's up to and
+    // including the second corner's.
+    const int l = static_cast<int>(std::floor(left + kSnapTolerance));
+    const int t = static_cast<int>(std::floor(top + kSnapTolerance));
+    const int r = static_cast<int>(std::floor(right + kSnapTolerance));
+    const int bt = static_cast<int>(std::floor(bottom + kSnapTolerance));
+    QPainter painter(&m_image);
+    painter.fillRect(QRect(QPoint(l, t), QPoint(r, bt)), color);
+    setCurrentPoint(x2, y2);
+}
+
+void ImageCanvas::PSet(double x, double y)
+{
+    PSet(x, y, m_foreColor);
+}
+
+void ImageCanvas::PSet(double x, double y, const QColor& color)
+{
+    drawDot(x, y, color);
+    setCurrentPoint(x, y);
+}
+
+void ImageCanvas::Print(const QString& text)
+{
+    const QPointF d = toDevice(currentX(), currentY());
+    if (!finite(d))
+        return;
+    // Text starting far outside can never reach the image.
+    constexpr double kFar = 1e6;
+    if (std::abs(d.x()) > kFar || std::abs(d.y()) > kFar)
+        return;
+    const QPointF corner(std::floor(d.x() + kSnapTolerance), std::floor(d.y() + kSnapTolerance));
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(m_font);
+    painter.setPen(m_foreColor);
+    painter.drawText(QRectF(corner, QSizeF(kFar, kFar)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     text);
+}
+
+}  // namespace dryfriction
