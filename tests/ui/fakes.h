@@ -1,0 +1,123 @@
+#pragma once
+
+// Recording stand-ins for the window's platform services: no box is shown, no
+// tone sounds, no viewer starts and no run waits. Each records what the window
+// asked of it so a test can check texts, beeps, documents and pauses.
+
+#include "services.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace dryfriction::test {
+
+struct ShownMessage {
+    QString title;
+    QString text;
+    bool question = false;  // askYesNo rather than inform
+
+    friend bool operator==(const ShownMessage&, const ShownMessage&) = default;
+};
+
+class FakeMessages final : public MessageService {
+public:
+    void inform(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.push_back({title, text, false});
+        if (onShow)
+            onShow(shown.back());
+    }
+    bool askYesNo(QWidget*, const QString& title, const QString& text) override
+    {
+        shown.push_back({title, text, true});
+        if (onShow)
+            onShow(shown.back());
+        return answerYes;
+    }
+
+    std::vector<ShownMessage> shown;
+    bool answerYes = false;
+    // Runs while the "box" is up, the way a modal box lets other code run.
+    std::function<void(const ShownMessage&)> onShow;
+};
+
+class FakeTone final : public ToneService {
+public:
+    void play(int frequencyHz, int durationMs) override
+    {
+        frequencies.push_back(frequencyHz);
+        durations.push_back(durationMs);
+        if (onPlay)
+            onPlay(durationMs);
+    }
+
+    std::vector<int> frequencies;
+    std::vector<int> durations;
+    std::function<void(int)> onPlay;
+};
+
+class FakeDocuments final : public DocumentOpener {
+public:
+    bool openDocument(const QString& absolutePath) override
+    {
+        documents << absolutePath;
+        return result;
+    }
+    bool openText(const QString& absolutePath) override
+    {
+        texts << absolutePath;
+        return result;
+    }
+
+    QStringList documents;
+    QStringList texts;
+    bool result = true;
+};
+
+// A clock that never waits: it records every requested pause and keeps the
+// pending tick until the test fires it.
+class FakeClock final : public PacingClock {
+public:
+    void start(int ms, std::function<void()> tick) override
+    {
+        pauses.push_back(ms);
+        m_tick = std::move(tick);
+    }
+    void stop() override
+    {
+        ++stops;
+        m_tick = nullptr;
+    }
+    bool isActive() const override { return static_cast<bool>(m_tick); }
+
+    // Fires the pending tick, if any; true if one was fired.
+    bool fire()
+    {
+        auto tick = std::exchange(m_tick, nullptr);
+        if (!tick)
+            return false;
+        tick();
+        return true;
+    }
+    // Fires until no tick is pending (or `limit` ticks have fired); returns the
+    // number fired.
+    int fireAll(int limit = 1'000'000)
+    {
+        int fired = 0;
+        while (fired < limit && fire())
+            ++fired;
+        return fired;
+    }
+
+    std::vector<int> pauses;
+    int stops = 0;
+
+private:
+    std::function<void()> m_tick;
+};
+
+}  // namespace dryfriction::test
