@@ -13,24 +13,18 @@ constexpr int kWidth = 400;
 constexpr int kHeight = 50;
 constexpr int kEndPiece = 28;      // straight wire at each end
 constexpr int kTurns = 12;
-constexpr double kRadius = 19;     // coil radius seen from the side
+constexpr double kRise = 21;       // half the coil's height
 constexpr double kWire = 5;        // wire thickness
 
-// One stretch of the helix x = x0 + pitch*theta/2pi, y = centre - R cos theta,
-// with theta from `from` to `to` (radians).
-QPainterPath helixPiece(double from, double to, double x0, double pitch)
+// The wire seen from the front: each turn is a front strand from its top
+// point down to the bottom point half a pitch on, and a back strand from
+// there up to the next turn's top point; both bow a little like a loop.
+QPainterPath strand(QPointF from, QPointF to, double bow)
 {
-    constexpr int kSteps = 24;
-    const double cy = kHeight / 2.0;
     QPainterPath path;
-    for (int i = 0; i <= kSteps; ++i) {
-        const double theta = from + (to - from) * i / kSteps;
-        const QPointF p(x0 + pitch * theta / (2 * M_PI), cy - kRadius * std::cos(theta));
-        if (i == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
-    }
+    path.moveTo(from);
+    const QPointF mid = (from + to) / 2;
+    path.quadTo(mid + QPointF(bow, 0), to);
     return path;
 }
 
@@ -40,7 +34,7 @@ void strokeWire(QPainter& painter, const QPainterPath& path, int outer, int inne
     painter.setPen(QPen(QColor(outer, outer, outer), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     painter.setPen(QPen(QColor(inner, inner, inner), width * 0.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(path.translated(0, -width * 0.15));
+    painter.drawPath(path.translated(-width * 0.12, -width * 0.12));
 }
 
 }  // namespace
@@ -55,39 +49,25 @@ QImage springPicture()
 
         const double coilLeft = kEndPiece;
         const double coilRight = kWidth - kEndPiece;
-        const double pitch = (coilRight - coilLeft) / kTurns;
+        const double pitch = (coilRight - coilLeft) / (kTurns + 1);
         const double cy = kHeight / 2.0;
+        const auto top = [&](int turn) { return QPointF(coilLeft + (turn + 0.5) * pitch, cy - kRise); };
+        const auto bottom = [&](int turn) { return QPointF(coilLeft + (turn + 1) * pitch, cy + kRise); };
 
-        // The wire turns from the axis at theta = pi/2 (front, going down)
-        // through the bottom; the back half-turns run from the bottom up to the top.
-        for (int turn = 0; turn < kTurns; ++turn) {
-            const double base = 2 * M_PI * turn;
-            strokeWire(painter, helixPiece(base + M_PI, base + 2 * M_PI, coilLeft - pitch / 4, pitch), 64, 112,
-                       kWire - 1);
-        }
-        // Straight end pieces, then the front half-turns over the back.
+        // Back strands first (darker), then the end pieces, then the front.
+        for (int turn = 0; turn + 1 < kTurns; ++turn)
+            strokeWire(painter, strand(bottom(turn), top(turn + 1), -0.15 * pitch), 64, 128, kWire - 1);
         QPainterPath ends;
         ends.moveTo(0, cy);
         ends.lineTo(coilLeft, cy);
+        ends.lineTo(top(0));
         ends.moveTo(coilRight, cy);
         ends.lineTo(kWidth, cy);
         strokeWire(painter, ends, 48, 176, kWire);
-        for (int turn = 0; turn < kTurns; ++turn) {
-            const double base = 2 * M_PI * turn;
-            QPainterPath front = helixPiece(base, base + M_PI, coilLeft - pitch / 4, pitch);
-            if (turn == 0) {
-                QPainterPath lead;
-                lead.moveTo(coilLeft, cy);
-                lead.lineTo(front.pointAtPercent(0));
-                front = lead + front;
-            }
-            strokeWire(painter, front, 32, 208, kWire);
-        }
-        QPainterPath tail;
-        tail.moveTo(helixPiece(2 * M_PI * kTurns - M_PI, 2 * M_PI * kTurns, coilLeft - pitch / 4, pitch)
-                        .pointAtPercent(1));
-        tail.lineTo(coilRight, cy);
-        strokeWire(painter, tail, 32, 208, kWire);
+        for (int turn = 0; turn < kTurns; ++turn)
+            strokeWire(painter, strand(top(turn), bottom(turn), 0.2 * pitch), 32, 208, kWire);
+        // The last back strand runs up to the straight end instead of a turn.
+        strokeWire(painter, strand(bottom(kTurns - 1), QPointF(coilRight, cy), 0), 64, 128, kWire - 1);
     }
 
     // 16 grey tones (0, 17, ..., 255) on a transparent ground: the wire's

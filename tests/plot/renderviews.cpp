@@ -1,0 +1,111 @@
+// Renders the five views at 620 x 212 for the start-up values into PNG files:
+// the frames as the window shows them before a run, and the views after a
+// complete run. Usage: dryfriction-render-views <output directory>
+
+#include "animationview.h"
+#include "axes.h"
+#include "imagecanvas.h"
+#include "plotscales.h"
+#include "rundrawing.h"
+#include "viewstyle.h"
+
+#include "characteristics.h"
+#include "motion.h"
+#include "parameters.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+
+#include <array>
+#include <cstdio>
+
+using namespace dryfriction;
+
+namespace {
+
+struct Scene {
+    std::array<ImageCanvas, 5> pictures;
+    Views views{pictures[0], pictures[1], pictures[2], pictures[3], pictures[4]};
+    PlotRanges ranges;
+    SetupPlacement placement;
+
+    explicit Scene(QSize size)
+    {
+        for (int i = 0; i < 5; ++i) {
+            applyViewStyle(pictures[i], i + 1);
+            pictures[i].setSize(size);
+        }
+    }
+
+    // What the resize handler draws: clear, scales, strip and frames.
+    void drawFrames(const ProblemParameters& p, const MotionCharacteristics& c, const QString& point)
+    {
+        for (ImageCanvas& picture : pictures)
+            picture.Cls();
+        ranges = minmax(p, c, views);
+        placement = axes(views.picture1, ranges, p.Xo, point);
+        const TimeGrid grid = axes_2(views.picture2, ranges, point);
+        axes_3(views.picture3, ranges, grid, point);
+        axes_4(views.picture4, ranges, grid, point);
+        axes_5(views.picture5, ranges, grid, point);
+    }
+
+    bool save(const QDir& dir, const QString& stage) const
+    {
+        bool ok = true;
+        for (int i = 0; i < 5; ++i) {
+            QImage image = pictures[i].image();
+            if (i == 0) {
+                QPainter painter(&image);
+                paintSetup(painter, pictures[0], placement);
+            }
+            const QString name = dir.filePath(QStringLiteral("picture%1-%2.png").arg(i + 1).arg(stage));
+            ok = image.save(name) && ok;
+        }
+        return ok;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output directory>\n", argv[0]);
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    const QString point = QLocale().decimalPoint();
+    const ProblemParameters p = kStartupParameters;
+    const MotionCharacteristics c = parametr(p);
+
+    Scene scene(QSize(620, 212));
+    scene.drawFrames(p, c, point);
+    bool ok = scene.save(dir, QStringLiteral("before"));
+
+    // The start of a run draws the frames once more, without clearing.
+    scene.ranges = minmax(p, c, scene.views);
+    const TimeGrid grid = axes_2(scene.views.picture2, scene.ranges, point);
+    axes_3(scene.views.picture3, scene.ranges, grid, point);
+    axes_4(scene.views.picture4, scene.ranges, grid, point);
+    axes_5(scene.views.picture5, scene.ranges, grid, point);
+
+    GraphViews graphs = graphViews(scene.views);
+    std::int16_t animationCounter = drawRunPreamble(graphs, scene.ranges, p, c);
+    MotionRun run(p, c);
+    while (run.next())
+        drawSample(graphs, run.sample(), animationCounter, scene.placement, scene.ranges);
+    ok = scene.save(dir, QStringLiteral("after")) && ok;
+
+    std::printf("%d samples, X_end = %.7f, P_end = %.6f\n", run.sampleCount(), run.result().X_end,
+                run.result().P_end);
+    return ok ? 0 : 1;
+}
