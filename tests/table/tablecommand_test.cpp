@@ -1,0 +1,214 @@
+#include "tablecommand.h"
+
+#include "characteristics.h"
+#include "motion.h"
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <clocale>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace dryfriction {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(std::vector<std::string_view> args)
+{
+    std::ostringstream out, err;
+    const int status = runTable(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::pair<std::string, std::string>> keyValues(const std::string& text)
+{
+    std::vector<std::pair<std::string, std::string>> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto eq = line.find('=');
+        lines.emplace_back(line.substr(0, eq), eq == std::string::npos ? "" : line.substr(eq + 1));
+    }
+    return lines;
+}
+
+double parsed(const std::string& text)
+{
+    double v = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    EXPECT_EQ(res.ptr, text.data() + text.size()) << text;
+    return v;
+}
+
+TEST(Table, StartupSummary)
+{
+    const Outcome o = run({});
+    ASSERT_EQ(o.status, kTableOk) << o.err;
+    EXPECT_EQ(o.err, "");
+    const auto lines = keyValues(o.out);
+    const std::vector<std::string> keys{"w",  "To",    "a",     "Va",      "Ao",      "tau_0",
+                                        "n_half", "t_m", "Wo",  "dt",      "samples", "X_end",
+                                        "P_end", "Xend_an", "Pend_an", "Xmax", "Vmax", "PathMax"};
+    ASSERT_EQ(lines.size(), keys.size());
+    std::map<std::string, std::string> v;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(lines[i].first, keys[i]);
+        v[lines[i].first] = lines[i].second;
+    }
+    EXPECT_EQ(v["w"], "20");
+    EXPECT_EQ(v["n_half"], "6");
+    EXPECT_EQ(v["Wo"], "63.125");
+    EXPECT_EQ(v["dt"], "0.012566371");
+    EXPECT_EQ(v["samples"], "796");
+    EXPECT_EQ(v["Xmax"], "12");
+    EXPECT_EQ(v["Vmax"], "11");
+    EXPECT_EQ(v["PathMax"], "64");
+    EXPECT_NEAR(parsed(v["X_end"]), -0.9066141, 5e-8);
+    EXPECT_NEAR(parsed(v["P_end"]), 62.714025, 5e-7);
+    EXPECT_NEAR(parsed(v["Xend_an"]), 0.90661, 1e-5);
+    EXPECT_NEAR(parsed(v["Pend_an"]), 62.714, 1e-3);
+    EXPECT_NEAR(parsed(v["t_m"]), 19.368702, 1e-6);
+
+    // Round trip: the printed text is the exact value of the model.
+    const MotionCharacteristics c = parametr(kStartupParameters);
+    MotionRun r(kStartupParameters, c);
+    while (r.next()) {
+    }
+    EXPECT_EQ(parsed(v["Ao"]), c.Ao);
+    EXPECT_EQ(parsed(v["tau_0"]), c.tau_0);
+    EXPECT_EQ(parsed(v["X_end"]), r.result().X_end);
+    EXPECT_EQ(parsed(v["P_end"]), r.result().P_end);
+    EXPECT_EQ(static_cast<float>(parsed(v["dt"])), c.dt);
+}
+
+TEST(Table, SamplesAsCsv)
+{
+    const Outcome o = run({"--samples"});
+    ASSERT_EQ(o.status, kTableOk) << o.err;
+    std::istringstream in(o.out);
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "t,x,Vx,W/Wo,path");
+    int count = 0;
+    std::string last;
+    while (std::getline(in, line)) {
+        ++count;
+        last = line;
+    }
+    EXPECT_EQ(count, 796);
+    EXPECT_EQ(last.substr(0, last.find(',')), "19.993032");
+    EXPECT_EQ(last.find(';'), std::string::npos);
+}
+
+struct ValidCase {
+    const char* name;
+    std::vector<std::string_view> args;
+    const char* expectedLine;  // one line the summary must hold
+};
+
+void PrintTo(const ValidCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TableValid : public ::testing::TestWithParam<ValidCase> {};
+
+TEST_P(TableValid, PrintsSummary)
+{
+    const Outcome o = run(GetParam().args);
+    ASSERT_EQ(o.status, kTableOk) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_NE(o.out.find(std::string(GetParam().expectedLine) + "\n"), std::string::npos) << o.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, TableValid,
+    ::testing::Values(
+        ValidCase{"negative_velocity_is_a_value", {"--v0", "-6"}, "Wo=63.125"},
+        ValidCase{"equals_form", {"--v0=-3", "--x0=2"}, "Xmax=3"},
+        ValidCase{"at_rest_outside_zone", {"--v0", "0"}, "Xend_an=0.5"},
+        ValidCase{"whole_half_amplitude", {"--x0", "3", "--v0", "0"}, "n_half=1"},
+        ValidCase{"short_time", {"--t", "0.001"}, "samples=1"},
+        ValidCase{"longest_time", {"--t", "10000"}, "Xmax=12"},
+        ValidCase{"blank_inside_value", {"--k", "1 5"}, "n_half=6"},
+        ValidCase{"last_option_wins", {"--x0", "1", "--x0", "3", "--v0", "0"}, "Ao=4"},
+        ValidCase{"limits", {"--m", "1e-6", "--k", "1e6", "--mu", "1e6", "--x0", "1000"},
+                  "PathMax=500019"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RejectedCase {
+    const char* name;
+    std::vector<std::string_view> args;
+    const char* errorText;  // what stderr must contain
+};
+
+void PrintTo(const RejectedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class TableRejected : public ::testing::TestWithParam<RejectedCase> {};
+
+TEST_P(TableRejected, ErrorAndNothingOnStdout)
+{
+    const Outcome o = run(GetParam().args);
+    EXPECT_EQ(o.status, kTableUsage);
+    EXPECT_EQ(o.out, "");
+    EXPECT_NE(o.err.find(GetParam().errorText), std::string::npos) << o.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, TableRejected,
+    ::testing::Values(
+        RejectedCase{"zero_mass", {"--m", "0"}, "--m: Масса должна быть больше нуля!"},
+        RejectedCase{"no_spring", {"--k", "0"}, "Пружины нет?!"},
+        RejectedCase{"comma_friction", {"--mu", "0,5"}, "Трения нет?!"},
+        RejectedCase{"negative_coordinate", {"--x0", "-2"}, "--x0: Задача симметричная. x0>=0"},
+        RejectedCase{"rest_in_zone",
+                     {"--x0", "0.5", "--v0", "0"},
+                     "--x0: Если Хо<=1 и Vo=0, то тело будет стоять на месте!"},
+        RejectedCase{"zero_time", {"--t", "0"}, "--t: Время должно быть положительным!"},
+        RejectedCase{"endless_time", {"--t", "262144"}, "не должно превышать 10000"},
+        RejectedCase{"infinite_velocity", {"--v0", "1e999"}, "--v0: Начальная скорость"},
+        RejectedCase{"tiny_mass", {"--m", "1e-300", "--k", "1e300"}, "--m: Масса должна быть от"},
+        RejectedCase{"unknown_option", {"--mass", "1"}, "unknown option --mass"},
+        RejectedCase{"positional", {"5"}, "unknown option 5"},
+        RejectedCase{"missing_value", {"--v0"}, "missing value after --v0"},
+        RejectedCase{"missing_value_after_samples", {"--samples", "--t"}, "Usage:"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Table, HelpInEnglishAndRussian)
+{
+    const Outcome o = run({"--help"});
+    EXPECT_EQ(o.status, kTableOk);
+    EXPECT_EQ(o.err, "");
+    EXPECT_NE(o.out.find("Usage: dryfriction-table"), std::string::npos);
+    EXPECT_NE(o.out.find("Использование: dryfriction-table"), std::string::npos);
+    EXPECT_NE(o.out.find("--samples"), std::string::npos);
+}
+
+TEST(Table, SameOutputInRussianLocale)
+{
+    const Outcome plain = run({"--x0", "2.5", "--v0", "-0.75"});
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "ru_RU.UTF-8") == nullptr)
+        GTEST_SKIP() << "ru_RU.UTF-8 is not installed (scripts/bootstrap generates it)";
+    std::locale::global(std::locale("ru_RU.UTF-8"));
+    const Outcome russian = run({"--x0", "2.5", "--v0", "-0.75"});
+    std::locale::global(std::locale::classic());
+    std::setlocale(LC_ALL, saved.c_str());
+    EXPECT_EQ(russian.status, kTableOk);
+    EXPECT_EQ(russian.out, plain.out);
+    EXPECT_EQ(russian.out.find(','), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dryfriction
