@@ -2,6 +2,10 @@
 
 #include "services.h"
 
+#include "animationview.h"
+#include "axes.h"
+#include "views.h"
+
 #include "characteristics.h"
 #include "motion.h"
 #include "parameters.h"
@@ -27,6 +31,7 @@ namespace dryfriction {
 class CanvasWidget;
 class ClickableLabel;
 class Form2;
+enum class InputField;
 
 // The main window. It owns every value of the program: the parameters, their
 // characteristics, the plot ranges, the slowdown and the state of a run. Its
@@ -53,6 +58,14 @@ public:
 
     // The client area (everything below the menu bar), where the controls live.
     QWidget* clientArea() const { return m_client; }
+    // The Authors window, once it has been shown.
+    QWidget* authorsWindow() const;
+
+    // The window's caption at rest.
+    static QString restCaption();
+    // The initial size of the client area.
+    static constexpr int kClientWidth = 640;
+    static constexpr int kClientHeight = 537;
 
     // The central refresh: layout, characteristics, clearing, ranges, frames.
     void Form_Resize();
@@ -67,16 +80,28 @@ protected:
 private:
     // form1_design.cpp
     void createControls();
+    void createInputColumn();
+    void createCharacteristics();
+    void createGraphChoice();
+    void createViews();
     void createMenus();
+    void connectHandlers();
 
     // form1_layout.cpp
     void layout();
     void selectGraph();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
     void clearCanvases();
     void drawFrames();  // minmax, axes, axes_2 .. axes_5
 
     // form1.cpp
     void parametr();
+    // The five picture boxes as the drawing layer sees them.
+    Views views();
 
     // form1_input.cpp
     void Text1_Change();
@@ -86,6 +111,8 @@ private:
     void Text5_Change();
     void Text6_Change();
     void zvuk(int n);
+    bool acceptInput(InputField field, const QLineEdit* edit);
+    void numberFieldChanged(InputField field, QLineEdit* edit);
 
     // form1_run.cpp
     void CmdOK_Click();
@@ -98,9 +125,18 @@ private:
     void analytic_xend();
     void analytic_pend();
     void lockWindow(bool locked);
+    void updateGraphWidgets();
+    // Ends a run at once, without its end-of-run steps; closeEvent calls it
+    // when the exit is confirmed during a run.
+    void stopRun();
 
     // form1_menus.cpp
     void openDocument(const QString& fileName);
+    void mnuFilespravka_Click();
+    void mnuFilespravka2_Click();
+    void mnuFilesHistory1_Click();
+    void mnuFilesHistory2_Click();
+    void mnuHelpUprav_Click();
     void mnuHelpInstruction_Click();
     void mnuHelpAbout_Click();
     void mnuHelpAvtors_Click();
@@ -116,9 +152,18 @@ private:
     std::int16_t m_slowdown = 5;
     float m_xendAn = 0;
     float m_pendAn = 0;
+    // Where the load and the spring stand over Picture1 (set by axes, moved by a run).
+    SetupPlacement m_placement;
+    // The graphs' time grid, worked out by axes_2.
+    TimeGrid m_timeGrid;
+    // Set once the exit is confirmed: the window then closes without asking again.
+    bool m_exiting = false;
 
     // --- run state (form1_run.cpp) ---
     bool m_running = false;
+    // The sampling loop of the current or last run; its last sample stays.
+    std::optional<MotionRun> m_run;
+    std::int16_t m_animationCounter = 0;
 
     // --- controls (objectName = member name without m_) ---
     QWidget* m_client = nullptr;
@@ -159,6 +204,17 @@ private:
     CanvasWidget* Picture4 = nullptr;
     CanvasWidget* Picture5 = nullptr;
     QScrollBar* HScroll1 = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFilespravka = nullptr;
+    QAction* mnuFilespravka2 = nullptr;
+    QAction* mnuFilesHistory1 = nullptr;
+    QAction* mnuFilesHistory2 = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpInstruction = nullptr;
+    QAction* mnuHelpUprav = nullptr;
+    QAction* mnuHelpSep1 = nullptr;
+    QAction* mnuHelpAvtors = nullptr;
+    QAction* mnuHelpAbout = nullptr;
     Form2* m_form2 = nullptr;
 };
 
