@@ -25,13 +25,19 @@ bool finite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// Clips the segment a-b to the rectangle [lo, hi] x [lo, hiY] (Liang-Barsky).
-// Returns false when nothing of it lies inside.
+// Clips the segment a-b to the rectangle [lo, hiX] x [lo, hiY] (Liang-Barsky).
+// A clipped end is put exactly on the edge it was cut at and its other
+// coordinate follows the slope from the kept point, so that even a line with
+// ends at +-1e300 lands where it should. Returns false when nothing of it lies
+// inside.
 bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
 {
     const double dx = b.x() - a.x();
     const double dy = b.y() - a.y();
+    if (!std::isfinite(dx) || !std::isfinite(dy))
+        return false;
     double t0 = 0, t1 = 1;
+    int edge0 = -1, edge1 = -1;
     const double p[4] = {-dx, dx, -dy, dy};
     const double q[4] = {a.x() - lo, hiX - a.x(), a.y() - lo, hiY - a.y()};
     for (int i = 0; i < 4; ++i) {
@@ -41,18 +47,32 @@ bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
             continue;
         }
         const double t = q[i] / p[i];
-        if (!std::isfinite(t))
+        if (std::isnan(t))
             return false;
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
+        if (p[i] < 0) {
+            if (t > t0) {
+                t0 = t;
+                edge0 = i;
+            }
+        } else if (t < t1) {
+            t1 = t;
+            edge1 = i;
+        }
         if (t0 > t1)
             return false;
     }
-    const QPointF start = a;
-    a = QPointF(start.x() + t0 * dx, start.y() + t0 * dy);
-    b = QPointF(start.x() + t1 * dx, start.y() + t1 * dy);
+    const double edges[4] = {lo, hiX, lo, hiY};
+    const auto onEdge = [&](int edge, QPointF from) {
+        const double e = edges[edge];
+        if (edge < 2)
+            return QPointF(e, dy == 0 ? from.y() : from.y() + (e - from.x()) * (dy / dx));
+        return QPointF(dx == 0 ? from.x() : from.x() + (e - from.y()) * (dx / dy), e);
+    };
+    const QPointF start = a, end = b;
+    if (edge0 >= 0)
+        a = onEdge(edge0, end);
+    if (edge1 >= 0)
+        b = onEdge(edge1, start);
     return finite(a) && finite(b);
 }
 
