@@ -19,7 +19,6 @@ QString gridLabel(double value, const QString& decimalPoint)
 // How one graph's frame differs from the others.
 struct FrameLayout {
     double top = 0;             // upper edge of the graph
-    double bottom = 0;          // lower edge
     double gridLineBottom = 0;  // where the vertical grid lines end
     double timeLabelY = 0;      // label point of the vertical grid lines
     long long kFirst = 0;       // range of the horizontal grid lines
@@ -113,7 +112,6 @@ TimeGrid axes_2(Canvas& picture2, const PlotRanges& r, const QString& decimalPoi
 
     FrameLayout f;
     f.top = r.xTop;
-    f.bottom = r.xBottom;
     f.gridLineBottom = r.xBottom;
     f.timeLabelY = -0.04 * r.xTop;
     f.kFirst = -half + 1;
@@ -134,7 +132,6 @@ void axes_3(Canvas& picture3, const PlotRanges& r, const TimeGrid& grid, const Q
 
     FrameLayout f;
     f.top = r.vTop;
-    f.bottom = r.vBottom;
     f.gridLineBottom = r.vBottom;
     f.timeLabelY = -0.04 * r.vTop;
     f.kFirst = -half + 1;
@@ -152,7 +149,6 @@ void axes_4(Canvas& picture4, const PlotRanges& r, const TimeGrid& grid, const Q
 
     FrameLayout f;
     f.top = r.wTop;
-    f.bottom = r.wBottom;
     f.gridLineBottom = 0;
     f.timeLabelY = -0.04 * r.wTop;
     // Lines at 0.1 .. 1.1; the last lies above the top edge and is clipped.
@@ -172,7 +168,6 @@ void axes_5(Canvas& picture5, const PlotRanges& r, const TimeGrid& grid, const Q
 
     FrameLayout f;
     f.top = r.pathTop;
-    f.bottom = r.pathBottom;
     f.gridLineBottom = 0;
     f.timeLabelY = 0.06 * r.pathTop;
     f.kFirst = 1;
