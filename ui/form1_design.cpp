@@ -65,7 +65,6 @@ void setColors(QWidget* w, const QColor& back, const QColor& fore)
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, back);
     pal.setColor(QPalette::WindowText, fore);
-    pal.setColor(QPalette::ButtonText, fore);
     w->setPalette(pal);
     w->setAutoFillBackground(true);
 }
@@ -97,9 +96,10 @@ QLineEdit* makeField(QWidget* parent, const char* name, const QString& tip)
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(tip);
     field->setFont(timesFont(11.25));
+    // Yellow in every state; the text keeps the system's grey while the
+    // field is disabled during a run.
     QPalette pal = field->palette();
     pal.setColor(QPalette::Base, kYellow);
-    pal.setColor(QPalette::Text, windowTextColor());
     field->setPalette(pal);
     field->setTextMargins(0, 0, 0, 0);
     return field;
@@ -127,10 +127,6 @@ void Form1::createControls()
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setToolTip(QStringLiteral("запуск установки"));
     CmdOK->setFont(sansFont(8.25, true));
-    QPalette buttonPalette = CmdOK->palette();
-    buttonPalette.setColor(QPalette::ButtonText, QApplication::palette().color(QPalette::ButtonText));
-    buttonPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::WindowText));
-    CmdOK->setPalette(buttonPalette);
     CmdOK->setFocus();
 
     createInputColumn();

@@ -156,6 +156,18 @@ TEST(WindowDesign, FontsAndColours)
     EXPECT_EQ(h.label("Label1")->frameShape(), QFrame::NoFrame);
     for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
         EXPECT_EQ(h.field(name)->palette().color(QPalette::Base), yellow) << name;
+    // Disabled during a run, fields and button look disabled: greyed text.
+    const QPalette field = h.field("Text1")->palette();
+    EXPECT_EQ(field.color(QPalette::Disabled, QPalette::Base), yellow);
+    EXPECT_NE(field.color(QPalette::Disabled, QPalette::Text), field.color(QPalette::Active, QPalette::Text));
+    const QPalette button = h.start()->palette();
+    EXPECT_NE(button.color(QPalette::Active, QPalette::ButtonText), QColor(Qt::red));
+    EXPECT_NE(button.color(QPalette::Disabled, QPalette::ButtonText),
+              button.color(QPalette::Active, QPalette::ButtonText));
+    // The window's red foreground reaches no control's text.
+    for (const char* name : {"Label1", "Label12", "Frame1", "Option1"})
+        EXPECT_NE(h.child<QWidget>(name)->palette().color(QPalette::WindowText), QColor(Qt::red)) << name;
+    EXPECT_EQ(h.form->clientArea()->palette().color(QPalette::WindowText), QColor(Qt::red));
     EXPECT_EQ(h.label("Label17")->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(h.label("Label21")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_EQ(h.picture("Picture1")->canvas().backColor(), QColor(Qt::white));
