@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "canvaswidget.h"
 #include "form2.h"
 
@@ -24,6 +25,7 @@ Form1::Form1(Services services, QWidget* parent)
     // The menu bar lies outside the client area, so the window is taller by it.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     m_client->resize(kClientWidth, kClientHeight);
+    nameForScreenReaders(*this);
 }
 
 Form1::~Form1() = default;
