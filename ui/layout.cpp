@@ -9,6 +9,13 @@ constexpr float dy = 10;  // vertical margin and gap
 constexpr float W = 70;   // unit width of a cell
 constexpr float H = 25;   // row height
 
+// A size as a control takes it: a control cannot be narrower than nothing,
+// and what later rows read back is the size it took.
+float size(float value)
+{
+    return value > 0 ? value : 0;
+}
+
 }  // namespace
 
 FormLayout computeLayout(float SW, float SH)
@@ -51,7 +58,7 @@ FormLayout computeLayout(float SW, float SH)
     f.Frame1 = {f.CmdOK.left, f.Label2.top, f.CmdOK.width, 4 * H};
 
     // The views fill everything above the band but the scroll bar's strip.
-    f.picture = {dx, dy, SW - 2 * dx, f.Label10.top - 2 * dy - H};
+    f.picture = {dx, dy, size(SW - 2 * dx), size(f.Label10.top - 2 * dy - H)};
     f.HScroll1 = {f.picture.left, f.picture.top + f.picture.height + dy, f.picture.width, H / 2};
     const float label21Width = W / 4;
     f.Label21 = {f.HScroll1.left + f.HScroll1.width / 2 - label21Width / 2,

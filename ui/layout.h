@@ -34,8 +34,10 @@ struct FormLayout {
 // The grid of the window for a client area of SW x SH pixels: a band of seven
 // rows of height H with gaps dy at the bottom (input column, characteristics,
 // results, start button and graph choice), and above it the views, the
-// slowdown scroll bar and its value. Values may be negative in a small client
-// area; the caller clamps sizes when it applies them.
+// slowdown scroll bar and its value. In a client area too small for the grid
+// (narrower than 20 or lower than 325 pixels) the views' size would be
+// negative: it is 0, and the rows below it are placed from that 0. Lefts and
+// tops may be negative; that only moves controls out of sight.
 FormLayout computeLayout(float SW, float SH);
 
 }  // namespace dryfriction

@@ -69,10 +69,16 @@ TEST(Layout, BandFollowsTheBottomAndViewsTheSize)
     EXPECT_FLOAT_EQ(f.picture.width, 980);
     EXPECT_FLOAT_EQ(f.picture.height, 800 - 325);
     EXPECT_FLOAT_EQ(f.Label21.left + f.Label21.width / 2, f.HScroll1.left + f.HScroll1.width / 2);
-    // Tiny client areas give negative sizes; the window clamps them.
+    // Too small for the grid: the views shrink to nothing and the scroll bar
+    // and its value sit right under that nothing.
     const FormLayout tiny = computeLayout(1, 1);
-    EXPECT_LT(tiny.picture.width, 0);
-    EXPECT_LT(tiny.picture.height, 0);
+    EXPECT_EQ(tiny.picture, (LayoutRect{10, 10, 0, 0}));
+    EXPECT_EQ(tiny.HScroll1, (LayoutRect{10, 20, 0, 12.5f}));
+    EXPECT_EQ(tiny.Label21, (LayoutRect{1.25f, 32.5f, 17.5f, 25}));
+    EXPECT_FLOAT_EQ(tiny.Label10.top, -279);
+    const FormLayout low = computeLayout(640, 300);
+    EXPECT_EQ(low.picture, (LayoutRect{10, 10, 620, 0}));
+    EXPECT_FLOAT_EQ(low.Label10.top, 20);
 }
 
 TEST(Layout, WidgetsLandOnTheGridAtTheInitialClientSize)
