@@ -20,20 +20,17 @@
 namespace dryfriction::test {
 namespace {
 
-// Runs the event loop until `done` (QTest::qWaitFor sleeps 10 ms between its
-// rounds, which would make every timer late).
+// Handles events until `done`. Neither QTest::qWaitFor (it sleeps 10 ms
+// between rounds, making every timer late) nor a QEventLoop (it returns at
+// once once any earlier test has asked the application to exit).
 bool runUntil(const bool& done, int timeoutMs)
 {
-    QEventLoop loop;
-    QTimer poll;
+    QTimer poll;  // wakes the wait below at least every millisecond
+    poll.start(1);
     QElapsedTimer t;
     t.start();
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done || t.elapsed() > timeoutMs)
-            loop.quit();
-    });
-    poll.start(1);
-    loop.exec();
+    while (!done && t.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return done;
 }
 
