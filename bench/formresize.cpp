@@ -1,0 +1,77 @@
+// Form_Resize, the central refresh (layout, characteristics, clearing, ranges and
+// every frame), at the start-up client size and at full HD, on the offscreen platform
+// with the recording fakes in place of the platform services. The median of the
+// single calls is reported as median_ms; "AndPaint" adds the repaint of the window.
+
+#include "fakes.h"
+
+#include "form1.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace dryfriction;
+
+struct Window {
+    test::FakeMessages messages;
+    test::FakeTone tone;
+    test::FakeDocuments documents;
+    test::FakeClock clock;
+    std::unique_ptr<Form1> form;
+
+    explicit Window(QSize client)
+    {
+        form = std::make_unique<Form1>(Services{&messages, &tone, &documents, &clock});
+        form->show();
+        (void)QTest::qWaitForWindowExposed(form.get());
+        form->clientArea()->resize(client);
+        QCoreApplication::processEvents();
+    }
+    ~Window() { messages.answerYes = true; }
+};
+
+void formResize(benchmark::State& state, bool paint)
+{
+    Window w(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    std::vector<double> ms;
+    ms.reserve(4096);
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        w.form->Form_Resize();
+        if (paint)
+            w.form->repaint();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p95_ms"] = ms[ms.size() * 95 / 100];
+}
+
+void BM_Form_Resize(benchmark::State& state) { formResize(state, false); }
+void BM_Form_ResizeAndPaint(benchmark::State& state) { formResize(state, true); }
+
+BENCHMARK(BM_Form_Resize)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Form_ResizeAndPaint)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
