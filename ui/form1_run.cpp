@@ -14,8 +14,11 @@
 #include "rundrawing.h"
 
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <cmath>
 
 namespace dryfriction {
 
@@ -24,6 +27,32 @@ namespace {
 constexpr int kEndBeep = 50;          // 600 ms
 constexpr int kPauseUnitMs = 10;      // one step of the slowdown
 const QString kRunningCaption = QStringLiteral("При работе размер окна изменить нельзя!");
+// Pixels around a new trace segment that its width of 3 may touch.
+constexpr double kSegmentMargin = 4;
+
+// Repaints only the part of a shown graph that the newest trace segment, from
+// (x0, y0) to the canvas's current point, covers: a sample changes a few
+// pixels, and blitting the whole image every 10 ms would cost far more.
+void updateSegment(CanvasWidget* widget, double x0, double y0)
+{
+    if (!widget->isVisible())
+        return;
+    const ImageCanvas& c = widget->canvas();
+    const QPointF a = c.toPixel(x0, y0);
+    const QPointF b = c.toPixel(c.currentX(), c.currentY());
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x())
+        || !std::isfinite(b.y())) {
+        widget->update();
+        return;
+    }
+    const QRectF area = QRectF(a, b)
+                            .normalized()
+                            .adjusted(-kSegmentMargin, -kSegmentMargin, kSegmentMargin,
+                                      kSegmentMargin)
+                            .intersected(QRectF(widget->rect()));
+    if (!area.isEmpty())
+        widget->update(area.toAlignedRect());
+}
 
 }  // namespace
 
@@ -79,15 +108,23 @@ void Form1::raschet3Step()
     m_run->next();
     Views v = views();
     GraphViews graphs = graphViews(v);
+    CanvasWidget* const widgets[] = {Picture2, Picture3, Picture4, Picture5};
+    QPointF from[4];
+    for (int i = 0; i < 4; ++i)
+        from[i] = {widgets[i]->canvas().currentX(), widgets[i]->canvas().currentY()};
     if (drawSample(graphs, m_run->sample(), m_animationCounter, m_placement, m_ranges))
         Picture1->update();
-    updateGraphWidgets();
+    for (int i = 0; i < 4; ++i)
+        updateSegment(widgets[i], from[i].x(), from[i].y());
 
-    m_services.clock->start(m_slowdown * kPauseUnitMs, [this] {
-        if (m_run->finished())
-            raschet3End();
+    // The clock may outlive the window; a tick for a window gone does nothing.
+    m_services.clock->start(m_slowdown * kPauseUnitMs, [self = QPointer<Form1>(this)] {
+        if (!self || !self->m_running)
+            return;
+        if (self->m_run->finished())
+            self->raschet3End();
         else
-            raschet3Step();
+            self->raschet3Step();
     });
 }
 
