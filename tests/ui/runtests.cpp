@@ -5,6 +5,7 @@
 
 #include "motion.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -152,6 +153,31 @@ TEST(Run, ViewsSwitchedDuringARunKeepTheirTraces)
     h.click(h.start());
     EXPECT_NE(pixelAt(picture2, late.t, late.x), red);
     h.clock.fireAll();
+}
+
+// The window is locked during a run; a resize that reaches its client area
+// all the same must not clear the graphs under the running traces.
+TEST(Run, ResizeDuringARunKeepsTheTraces)
+{
+    FormHarness h;
+    const std::vector<MotionSample> samples = defaultSamples(h);
+    CanvasWidget* picture2 = h.picture("Picture2");
+    const MotionSample& early = samples[50];
+    h.click(h.child<QRadioButton>("Option2"));
+    h.click(h.start());
+    h.clock.fireAll(100);
+    ASSERT_EQ(pixelAt(picture2, early.t, early.x), QColor(255, 0, 0));
+
+    h.form->resize(900, 700);  // refused by the lock
+    EXPECT_TRUE(isLocked(*h.form));
+    h.form->clientArea()->resize(700, 600);  // forced through
+    QApplication::processEvents();
+    EXPECT_EQ(pixelAt(picture2, early.t, early.x), QColor(255, 0, 0));
+    EXPECT_EQ(h.label("Label19")->text(), QStringLiteral("X_end="));
+
+    EXPECT_EQ(h.clock.fireAll(), kDefaultSamples - 100);
+    EXPECT_EQ(h.label("Label19")->text(), QStringLiteral("X_end=-9.066E-01"));
+    EXPECT_EQ(pixelAt(picture2, early.t, early.x), QColor(255, 0, 0));
 }
 
 TEST(Run, StartButtonAndFieldsDoNothingDuringARun)
