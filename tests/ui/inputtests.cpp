@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ struct InputCase {
     std::function<double(const ProblemParameters&)> parameter;
     double expected;
 };
+
+void PrintTo(const InputCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 double mass(const ProblemParameters& p) { return p.m; }
 double stiffness(const ProblemParameters& p) { return p.k; }
