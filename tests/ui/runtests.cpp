@@ -3,6 +3,7 @@
 
 #include "formharness.h"
 
+#include "analytic.h"
 #include "motion.h"
 
 #include <QApplication>
@@ -88,6 +89,25 @@ TEST(Run, DefaultRunOnTheRecordingClock)
     EXPECT_EQ(h.tone.frequencies, std::vector<int>{880});
     EXPECT_TRUE(h.messages.shown.empty());
     EXPECT_EQ(finished.count(), 1);
+    expectIdle(h);
+}
+
+// A calculation time shorter than the time step still gives one sample, and
+// its pause, before the end.
+TEST(Run, ShortestRunHasOneSampleAndItsPause)
+{
+    FormHarness h;
+    h.paste("Text6", QStringLiteral("0.01"));
+    h.click(h.start());
+    EXPECT_EQ(h.clock.pauses, std::vector<int>{50});
+    EXPECT_TRUE(h.form->isRunning());
+    EXPECT_EQ(h.clock.fireAll(), 1);
+    MotionRun run(h.form->parameters(), h.form->characteristics());
+    ASSERT_TRUE(run.next());
+    ASSERT_TRUE(run.finished());
+    EXPECT_EQ(h.label("Label19")->text().toStdString(), runXendCaption(run.result().X_end, "."));
+    EXPECT_EQ(h.label("Label7")->text().toStdString(), runPendCaption(run.result().P_end, "."));
+    EXPECT_EQ(h.tone.durations, std::vector<int>{600});
     expectIdle(h);
 }
 
