@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace dryfriction {
 
@@ -112,7 +113,7 @@ namespace {
 // used for decimal exponents from `minFixed` to `maxFixed`, exponent notation
 // (mantissa, "E", sign, at least two digits) outside.
 template <typename T>
-std::string canonical(T value, int digits, int minFixed, int maxFixed)
+std::string formatted(T value, int digits, int minFixed, int maxFixed)
 {
     if (!std::isfinite(value)) {
         if (std::isnan(value))
@@ -189,6 +190,39 @@ std::string canonical(T value, int digits, int minFixed, int maxFixed)
         }
     }
     return out;
+}
+
+// What the input handling stores when it reads `text` back: the double read,
+// rounded to T (a magnitude beyond the float range becomes infinity, never an
+// undefined conversion).
+template <typename T>
+T readBack(const std::string& text)
+{
+    const double d = readNumber(text);
+    if (std::fabs(d) > static_cast<double>(std::numeric_limits<T>::max()))
+        return d < 0 ? -std::numeric_limits<T>::infinity() : std::numeric_limits<T>::infinity();
+    return static_cast<T>(d);
+}
+
+// Just above a power of ten the binary spacing can be as coarse as the last
+// decimal digit (floats near 1e28, subnormals): the value nearest to the text
+// then lies below the power and has a text of its own, one digit finer. The
+// text of the value read back is settled on instead; it reads back to itself,
+// so a field written with it causes no further change.
+template <typename T>
+std::string canonical(T value, int digits, int minFixed, int maxFixed)
+{
+    std::string text = formatted(value, digits, minFixed, maxFixed);
+    for (int i = 0; i < 4 && std::isfinite(value); ++i) {
+        const T back = readBack<T>(text);
+        if (!std::isfinite(back))
+            break;
+        std::string again = formatted(back, digits, minFixed, maxFixed);
+        if (again == text)
+            break;
+        text = std::move(again);
+    }
+    return text;
 }
 
 }  // namespace

@@ -129,6 +129,19 @@ TEST(CanonicalText, RoundTripSingles)
     EXPECT_GT(checked, 55000);
 }
 
+// Just above a power of ten the nearest float to the seven-digit text lies
+// below the power, where seven digits are one place finer: the text written
+// must be that of the value it reads back as.
+TEST(CanonicalText, SinglesJustAboveAPowerOfTenSettleOnTheirReadBackText)
+{
+    for (const float x : {1.00000008e-38f, 1.00000006e+28f, 1.0000001e-39f}) {
+        const std::string text = canonicalText(x);
+        const auto back = static_cast<float>(readNumber(text));
+        EXPECT_EQ(canonicalText(back), text) << text;
+        EXPECT_NEAR(back, x, std::fabs(x) * 1e-6) << text;
+    }
+}
+
 TEST(CanonicalText, RoundTripOfTypedTexts)
 {
     // Whatever the user types, the canonical text of its value is a fixed point.
