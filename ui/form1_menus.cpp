@@ -110,7 +110,7 @@ void Form1::mnuHelpAvtors_Click()
         QStringLiteral("груз на пружине"),
         QStringLiteral("при сухом (кулоновом) трении"),
         QStringLiteral("Написана на C++20 и Qt 6"),
-        QStringLiteral("Свободная программа"),
+        QStringLiteral("Авторы: участники проекта"),
     };
     m_form2->setCaption(lines.join(QLatin1Char('\n')));
 
