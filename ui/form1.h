@@ -131,7 +131,8 @@ private:
     void stopRun();
 
     // form1_menus.cpp
-    void openDocument(const QString& fileName);
+    void openDocument(const QString& fileName,
+                      bool (DocumentOpener::*open)(const QString&) = &DocumentOpener::openDocument);
     void mnuFilespravka_Click();
     void mnuFilespravka2_Click();
     void mnuFilesHistory1_Click();

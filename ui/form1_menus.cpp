@@ -30,8 +30,10 @@ QString unopenedText(const QString& fileName, const QString& folder)
 
 // The help documents lie in the working directory, not beside the program.
 // They open by absolute path; a missing file or a failed open is said in a
-// message box naming the file and the folder searched.
-void Form1::openDocument(const QString& fileName)
+// message box naming the file and the folder searched. `open` chooses the
+// viewer: the document's own, or the text viewer.
+void Form1::openDocument(const QString& fileName,
+                         bool (DocumentOpener::*open)(const QString&))
 {
     const QString folder = QDir::currentPath();
     const QString path = QDir(folder).absoluteFilePath(fileName);
@@ -39,7 +41,7 @@ void Form1::openDocument(const QString& fileName)
         m_services.messages->inform(this, kErrorTitle, missingText(fileName, folder));
         return;
     }
-    if (!m_services.documents->openDocument(path))
+    if (!(m_services.documents->*open)(path))
         m_services.messages->inform(this, kErrorTitle, unopenedText(fileName, folder));
 }
 
@@ -71,15 +73,7 @@ void Form1::mnuHelpUprav_Click()
 // The instruction is plain text, shown by the desktop's text viewer.
 void Form1::mnuHelpInstruction_Click()
 {
-    const QString fileName = QStringLiteral("instruction.txt");
-    const QString folder = QDir::currentPath();
-    const QString path = QDir(folder).absoluteFilePath(fileName);
-    if (!QFileInfo(path).isFile()) {
-        m_services.messages->inform(this, kErrorTitle, missingText(fileName, folder));
-        return;
-    }
-    if (!m_services.documents->openText(path))
-        m_services.messages->inform(this, kErrorTitle, unopenedText(fileName, folder));
+    openDocument(QStringLiteral("instruction.txt"), &DocumentOpener::openText);
 }
 
 void Form1::mnuHelpAbout_Click()
