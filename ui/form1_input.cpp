@@ -9,6 +9,7 @@
 #include "form1.h"
 
 #include "inputrules.h"
+#include "fieldtext.h"
 #include "numbertext.h"
 
 #include <QLineEdit>
@@ -20,16 +21,6 @@ namespace {
 constexpr int kErrorBeep = 25;  // 300 ms
 constexpr int kToneHz = 880;
 constexpr int kToneUnitMs = 12;
-
-QString canonicalQText(double value)
-{
-    return QString::fromStdString(canonicalText(value));
-}
-
-QString canonicalQText(float value)
-{
-    return QString::fromStdString(canonicalText(value));
-}
 
 }  // namespace
 
@@ -53,7 +44,7 @@ bool Form1::acceptInput(InputField field, const QLineEdit* edit)
 void Form1::numberFieldChanged(InputField field, QLineEdit* edit)
 {
     acceptInput(field, edit);
-    edit->setText(canonicalQText(storedInput(field, m_params)));
+    edit->setText(fieldText(storedInput(field, m_params)));
     Form_Resize();
 }
 
@@ -87,7 +78,7 @@ void Form1::Text5_Change()
 void Form1::Text6_Change()
 {
     if (acceptInput(InputField::Time, Text6))
-        Text6->setText(canonicalQText(m_params.tCalc));
+        Text6->setText(fieldText(m_params.tCalc));
     Form_Resize();
 }
 

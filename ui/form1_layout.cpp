@@ -4,7 +4,7 @@
 #include "clickablelabel.h"
 #include "layout.h"
 
-#include "numbertext.h"
+#include "fieldtext.h"
 #include "plotscales.h"
 
 #include <QGroupBox>
@@ -32,16 +32,6 @@ void place(QWidget* widget, const LayoutRect& r)
 {
     widget->setGeometry(toPixels(r.left), toPixels(r.top), std::max(0, toPixels(r.width)),
                         std::max(0, toPixels(r.height)));
-}
-
-QString fieldText(double value)
-{
-    return QString::fromStdString(canonicalText(value));
-}
-
-QString fieldText(float value)
-{
-    return QString::fromStdString(canonicalText(value));
 }
 
 }  // namespace
