@@ -162,9 +162,12 @@ TEST(PacingClockTest, AfterAHoldUpTheCadenceStartsAfresh)
     clock.start(20, tick);
     ASSERT_TRUE(runUntil(done, 5000));
     ASSERT_EQ(at.size(), 4U);
-    // No burst of ticks to catch up: the next ones keep their pauses.
+    // No burst of ticks to catch up: the cadence starts afresh after the
+    // hold-up, so the third tick is a whole slot after it and the fourth a
+    // slot after that. Measured from the second tick, so that a tick the
+    // timer delivers late (a loaded machine) cannot make a pause look short.
     EXPECT_GE(at[2] - at[1], 60 + 19);
-    EXPECT_GE(at[3] - at[2], 19);
+    EXPECT_GE(at[3] - at[1], 60 + 2 * 20 - 1);
 }
 
 TEST(PacingClockTest, StopCancelsThePendingTick)
