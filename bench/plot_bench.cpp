@@ -3,6 +3,7 @@
 
 #include "animationview.h"
 #include "axes.h"
+#include "frames.h"
 #include "imagecanvas.h"
 #include "plotscales.h"
 #include "rundrawing.h"
@@ -42,12 +43,9 @@ struct Scene {
         const QString point = QStringLiteral(".");
         for (ImageCanvas& picture : pictures)
             picture.Cls();
-        ranges = minmax(p, c, views);
-        placement = axes(views.picture1, ranges, p.Xo, point);
-        const TimeGrid grid = axes_2(views.picture2, ranges, point);
-        axes_3(views.picture3, ranges, grid, point);
-        axes_4(views.picture4, ranges, grid, point);
-        axes_5(views.picture5, ranges, grid, point);
+        const Frames frames = drawFrames(views, p, c, point);
+        ranges = frames.ranges;
+        placement = frames.placement;
     }
 };
 

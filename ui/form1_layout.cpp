@@ -5,7 +5,7 @@
 #include "layout.h"
 
 #include "fieldtext.h"
-#include "plotscales.h"
+#include "frames.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -168,13 +168,10 @@ void Form1::clearCanvases()
 void Form1::drawFrames()
 {
     Views v = views();
-    const QString point = decimalPoint();
-    m_ranges = minmax(m_params, m_chars, v);
-    m_placement = axes(Picture1->canvas(), m_ranges, m_params.Xo, point);
-    m_timeGrid = axes_2(Picture2->canvas(), m_ranges, point);
-    axes_3(Picture3->canvas(), m_ranges, m_timeGrid, point);
-    axes_4(Picture4->canvas(), m_ranges, m_timeGrid, point);
-    axes_5(Picture5->canvas(), m_ranges, m_timeGrid, point);
+    const Frames frames = dryfriction::drawFrames(v, m_params, m_chars, decimalPoint());
+    m_ranges = frames.ranges;
+    m_timeGrid = frames.timeGrid;
+    m_placement = frames.placement;
     for (CanvasWidget* picture : {Picture1, Picture2, Picture3, Picture4, Picture5})
         picture->update();
 }

@@ -10,6 +10,7 @@
 #include "analytic.h"
 #include "canvaswidget.h"
 #include "clickablelabel.h"
+#include "frames.h"
 #include "plotscales.h"
 #include "rundrawing.h"
 
@@ -77,11 +78,8 @@ void Form1::CmdOK_Click()
     // 4. Ranges and graph frames once more, over those of step 2.
     Views v = views();
     m_ranges = minmax(m_params, m_chars, v);
-    const QString dp = decimalPoint();
-    m_timeGrid = axes_2(Picture2->canvas(), m_ranges, dp);
-    axes_3(Picture3->canvas(), m_ranges, m_timeGrid, dp);
-    axes_4(Picture4->canvas(), m_ranges, m_timeGrid, dp);
-    axes_5(Picture5->canvas(), m_ranges, m_timeGrid, dp);
+    GraphViews graphs = graphViews(v);
+    m_timeGrid = drawGraphFrames(graphs, m_ranges, decimalPoint());
 
     // 5. The run.
     raschet3Begin();

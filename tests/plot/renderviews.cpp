@@ -4,6 +4,7 @@
 
 #include "animationview.h"
 #include "axes.h"
+#include "frames.h"
 #include "imagecanvas.h"
 #include "plotscales.h"
 #include "rundrawing.h"
@@ -44,12 +45,9 @@ struct Scene {
     {
         for (ImageCanvas& picture : pictures)
             picture.Cls();
-        ranges = minmax(p, c, views);
-        placement = axes(views.picture1, ranges, p.Xo, point);
-        const TimeGrid grid = axes_2(views.picture2, ranges, point);
-        axes_3(views.picture3, ranges, grid, point);
-        axes_4(views.picture4, ranges, grid, point);
-        axes_5(views.picture5, ranges, grid, point);
+        const Frames frames = dryfriction::drawFrames(views, p, c, point);
+        ranges = frames.ranges;
+        placement = frames.placement;
     }
 
     bool save(const QDir& dir, const QString& stage) const
@@ -93,12 +91,8 @@ int main(int argc, char** argv)
 
     // The start of a run draws the frames once more, without clearing.
     scene.ranges = minmax(p, c, scene.views);
-    const TimeGrid grid = axes_2(scene.views.picture2, scene.ranges, point);
-    axes_3(scene.views.picture3, scene.ranges, grid, point);
-    axes_4(scene.views.picture4, scene.ranges, grid, point);
-    axes_5(scene.views.picture5, scene.ranges, grid, point);
-
     GraphViews graphs = graphViews(scene.views);
+    drawGraphFrames(graphs, scene.ranges, point);
     std::int16_t animationCounter = drawRunPreamble(graphs, scene.ranges, p, c);
     MotionRun run(p, c);
     while (run.next())

@@ -4,6 +4,7 @@
 #include "recordingcanvas.h"
 
 #include "axes.h"
+#include "frames.h"
 #include "imagecanvas.h"
 #include "plotcolors.h"
 #include "plotscales.h"
@@ -65,13 +66,9 @@ struct Drawn {
             applyViewStyle(pictures[i], i + 1);
             pictures[i].setSize(QSize(620, 212));
         }
-        ranges = minmax(p, c, views);
-        const QString point = QStringLiteral(".");
-        placement = axes(views.picture1, ranges, p.Xo, point);
-        const TimeGrid grid = axes_2(views.picture2, ranges, point);
-        axes_3(views.picture3, ranges, grid, point);
-        axes_4(views.picture4, ranges, grid, point);
-        axes_5(views.picture5, ranges, grid, point);
+        const Frames frames = drawFrames(views, p, c, QStringLiteral("."));
+        ranges = frames.ranges;
+        placement = frames.placement;
     }
 };
 
