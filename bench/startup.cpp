@@ -5,6 +5,7 @@
 // time and peak memory (see docs/performance.md). Needs a display (Xvfb) or
 // QT_QPA_PLATFORM=offscreen.
 
+#include "application.h"
 #include "desktopdocuments.h"
 #include "form1.h"
 #include "messageboxes.h"
@@ -13,11 +14,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -58,12 +55,7 @@ int main(int argc, char* argv[])
     QElapsedTimer clock;
     clock.start();
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/icons/dryfriction.svg")));
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    dryfriction::prepareApplication(app);
 
     dryfriction::MessageBoxes messages;
     dryfriction::AudioTone tone;

@@ -3,11 +3,17 @@
 
 #include "formharness.h"
 
+#include "application.h"
+
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -202,6 +208,22 @@ TEST(Locale, CommaLocaleCaptions)
     }
     std::setlocale(LC_NUMERIC, previousNumeric.c_str());
     QLocale::setDefault(previous);
+}
+
+// Qt's own dialogs speak Russian too: the exit question's buttons read
+// "Да" and "Нет", not "Yes" and "No".
+TEST(Application, QtDialogsAreTranslatedToRussian)
+{
+    QApplication& app = *qApp;
+    dryfriction::prepareApplication(app);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("На Выход"),
+                    QStringLiteral("Вы абсолютно уверены?"), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Да"));
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Нет"));
+    for (QTranslator* t : app.findChildren<QTranslator*>()) {
+        QApplication::removeTranslator(t);
+        delete t;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+class QApplication;
+
+namespace dryfriction {
+
+// What every start of the program shares, before the main window is made:
+// the application's name, its icon, and Qt's Russian translation, so that
+// Qt's own dialogs and menus read "Да", "Нет" and so on like the rest.
+void prepareApplication(QApplication& app);
+
+}  // namespace dryfriction
