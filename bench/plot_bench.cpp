@@ -5,6 +5,7 @@
 #include "axes.h"
 #include "frames.h"
 #include "imagecanvas.h"
+#include "imageviews.h"
 #include "plotscales.h"
 #include "rundrawing.h"
 #include "viewstyle.h"
@@ -23,20 +24,12 @@ using namespace dryfriction;
 
 namespace {
 
-struct Scene {
-    std::array<ImageCanvas, 5> pictures;
-    Views views{pictures[0], pictures[1], pictures[2], pictures[3], pictures[4]};
+struct Scene : ImageViews {
     GraphViews graphs = graphViews(views);
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Scene(QSize size)
-    {
-        for (int i = 0; i < 5; ++i) {
-            applyViewStyle(pictures[i], i + 1);
-            pictures[i].setSize(size);
-        }
-    }
+    explicit Scene(QSize size) : ImageViews(size) {}
 
     void redraw(const ProblemParameters& p, const MotionCharacteristics& c)
     {

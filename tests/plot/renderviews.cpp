@@ -6,6 +6,7 @@
 #include "axes.h"
 #include "frames.h"
 #include "imagecanvas.h"
+#include "imageviews.h"
 #include "plotscales.h"
 #include "rundrawing.h"
 #include "viewstyle.h"
@@ -26,19 +27,11 @@ using namespace dryfriction;
 
 namespace {
 
-struct Scene {
-    std::array<ImageCanvas, 5> pictures;
-    Views views{pictures[0], pictures[1], pictures[2], pictures[3], pictures[4]};
+struct Scene : ImageViews {
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Scene(QSize size)
-    {
-        for (int i = 0; i < 5; ++i) {
-            applyViewStyle(pictures[i], i + 1);
-            pictures[i].setSize(size);
-        }
-    }
+    explicit Scene(QSize size) : ImageViews(size) {}
 
     // What the resize handler draws: clear, scales, strip and frames.
     void drawFrames(const ProblemParameters& p, const MotionCharacteristics& c, const QString& point)

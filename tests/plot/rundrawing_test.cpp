@@ -6,6 +6,7 @@
 #include "axes.h"
 #include "frames.h"
 #include "imagecanvas.h"
+#include "imageviews.h"
 #include "plotcolors.h"
 #include "plotscales.h"
 #include "rundrawing.h"
@@ -53,19 +54,13 @@ struct Recorded {
 };
 
 // The five views drawn as the window draws them before a run.
-struct Drawn {
-    std::array<ImageCanvas, 5> pictures;
-    Views views{pictures[0], pictures[1], pictures[2], pictures[3], pictures[4]};
+struct Drawn : ImageViews {
     GraphViews graphs = graphViews(views);
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Drawn(const ProblemParameters& p, const MotionCharacteristics& c)
+    Drawn(const ProblemParameters& p, const MotionCharacteristics& c) : ImageViews(QSize(620, 212))
     {
-        for (int i = 0; i < 5; ++i) {
-            applyViewStyle(pictures[i], i + 1);
-            pictures[i].setSize(QSize(620, 212));
-        }
         const Frames frames = drawFrames(views, p, c, QStringLiteral("."));
         ranges = frames.ranges;
         placement = frames.placement;
