@@ -1,12 +1,13 @@
 // dryfriction: a load on a spring sliding with dry friction, animated and
-// traced on four graphs.
+// traced on graphs against time.
 
-#include "application.h"
-#include "desktopdocuments.h"
-#include "form1.h"
-#include "messageboxes.h"
-#include "pacing.h"
-#include "tone.h"
+#include "ui/application.h"
+#include "ui/applicationexit.h"
+#include "ui/desktopdocuments.h"
+#include "ui/mainwindow.h"
+#include "ui/messageboxes.h"
+#include "ui/pacing.h"
+#include "ui/tone.h"
 
 #include <QApplication>
 
@@ -19,8 +20,9 @@ int main(int argc, char* argv[])
     dryfriction::AudioTone tone;
     dryfriction::DesktopDocuments documents;
     dryfriction::TimerPacingClock clock;
+    dryfriction::ApplicationExit exit;
 
-    dryfriction::Form1 window({&messages, &tone, &documents, &clock});
+    dryfriction::MainWindow window({&messages, &tone, &documents, &clock, &exit});
     window.show();
     return QApplication::exec();
 }

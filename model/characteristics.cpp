@@ -1,7 +1,6 @@
-#include "characteristics.h"
+#include "model/characteristics.h"
 
-#include "constants.h"
-#include "numberformat.h"
+#include "model/constants.h"
 
 #include <cmath>
 
@@ -16,61 +15,56 @@ double sgn(double v)
 
 }  // namespace
 
-MotionCharacteristics parametr(const ProblemParameters& p, const MotionCharacteristics& previous)
+MotionCharacteristics characteristicsOf(const ProblemParameters& p, const MotionCharacteristics& previous)
 {
     MotionCharacteristics c;
 
     // w = sqrt(k/m), rad/s; To = 2*pi/w, s (kept from before when w = 0).
-    c.w = std::sqrt(p.k / p.m);
-    c.To = c.w != 0 ? kTwoPi / c.w : previous.To;
+    c.omega = std::sqrt(p.stiffness / p.mass);
+    c.period = c.omega != 0 ? kTwoPi / c.omega : previous.period;
 
     // a = g*m*mu/k, m: the spring force k*a equals the friction force mu*m*g.
-    c.a = (kG * (p.m * p.mu)) / p.k;
+    c.zoneHalfWidth = (kG * (p.mass * p.friction)) / p.stiffness;
     // Va = w*a, m/s.
-    c.Va = c.w * c.a;
+    c.velocityScale = c.omega * c.zoneHalfWidth;
 
     // Amplitude of the first half-swing about its centre -sgn(Vo).
-    if (p.Vo == 0)
-        c.Ao = p.Xo + 1;
+    if (p.v0 == 0)
+        c.firstAmplitude = p.x0 + 1;
     else
-        c.Ao = std::sqrt((p.Xo + sgn(p.Vo)) * (p.Xo + sgn(p.Vo)) + p.Vo * p.Vo);
+        c.firstAmplitude = std::sqrt((p.x0 + sgn(p.v0)) * (p.x0 + sgn(p.v0)) + p.v0 * p.v0);
 
     // Phase of the first stop (first instant of zero velocity).
-    if (p.Xo > 1 && p.Vo < 0)
-        c.tau_0 = std::atan(p.Vo / (p.Xo + sgn(p.Vo))) + kPi;
-    else if (p.Xo == 1 && p.Vo < 0)
-        c.tau_0 = kPi / 2;
+    if (p.x0 > 1 && p.v0 < 0)
+        c.firstStop = std::atan(p.v0 / (p.x0 + sgn(p.v0))) + kPi;
+    else if (p.x0 == 1 && p.v0 < 0)
+        c.firstStop = kPi / 2;
     else
-        c.tau_0 = std::atan(p.Vo / (p.Xo + sgn(p.Vo)));
+        c.firstStop = std::atan(p.v0 / (p.x0 + sgn(p.v0)));
 
     // Half-swings after the first stop: ceil(Ao/2) - 1, so Ao = 4 gives 1.
-    const double h = c.Ao / 2;
-    c.n_half = (h - std::floor(h) == 0) ? std::floor(h - 1) : std::floor(h);
+    const double h = c.firstAmplitude / 2;
+    c.halfSwings = (h - std::floor(h) == 0) ? std::floor(h - 1) : std::floor(h);
 
     // Each half-swing after the first stop lasts exactly pi.
-    c.t_m = c.n_half * kPi + c.tau_0;
+    c.finalStop = c.halfSwings * kPi + c.firstStop;
 
-    c.n_steps = kStepsPerPeriod;
-    c.t_start = 0;
-    c.dt = static_cast<float>(kTwoPi / c.n_steps);
+    c.stepsPerPeriod = kStepsPerPeriod;
+    c.startTime = 0;
+    c.timeStep = static_cast<float>(kTwoPi / c.stepsPerPeriod);
 
     // Initial energy in units of k*a^2.
-    c.Wo = (p.Xo * p.Xo + p.Vo * p.Vo) / 2;
+    c.initialEnergy = (p.x0 * p.x0 + p.v0 * p.v0) / 2;
     return c;
 }
 
-CharacteristicCaptions characteristicCaptions(const MotionCharacteristics& c,
-                                              std::string_view decimalPoint)
+int halfSwingCount(const MotionCharacteristics& c)
 {
-    CharacteristicCaptions out;
-    out.label12 = "w= " + formatF3(c.w, decimalPoint) + " рад/с";
-    out.label13 = c.w != 0 ? "To= " + formatF3(c.To, decimalPoint) + " с" : std::string("To-->00");
-    out.label14 = "a= " + formatF3(c.a, decimalPoint) + " м";
-    out.label18 = "Va= " + formatF3(c.Va, decimalPoint) + " м/c";
-    out.label15 = "Ao/a= " + formatF4(c.Ao, decimalPoint) + " ";
-    out.label16 = "tau_0= " + formatF3(c.tau_0, decimalPoint) + " ";
-    out.label17 = "t_m= " + formatF3(c.t_m, decimalPoint) + " ";
-    return out;
+    if (!(c.halfSwings >= 0))  // also NaN
+        return 0;
+    if (c.halfSwings >= kMaxHalfSwings)
+        return kMaxHalfSwings;
+    return static_cast<int>(c.halfSwings);
 }
 
 }  // namespace dryfriction

@@ -1,4 +1,6 @@
-#include "inputrules.h"
+#include "model/inputrules.h"
+
+#include "model/numbertext.h"
 
 #include <cmath>
 #include <limits>
@@ -21,10 +23,14 @@ bool outsidePositiveRange(double v)
     return !(v >= kMinPositive && v <= kMaxPositive);
 }
 
-Correction reject(bool beep, const char* message, double value)
+Correction reject(InputRule rule, bool beep, double value)
 {
-    return Correction{beep, message, value};
+    return Correction{rule, beep, value};
 }
+
+// The canonical text is a fixed point of reading, so the passes of an edit
+// settle in two or three; the bound only guards against a fault there.
+constexpr int kMaxEditPasses = 8;
 
 }  // namespace
 
@@ -40,71 +46,53 @@ std::optional<Correction> checkInput(InputField field, const ProblemParameters& 
 {
     switch (field) {
     case InputField::Mass:
-        if (p.m <= 0)
-            return reject(true, "Масса должна быть больше нуля! Не вводите заново, а исправьте!",
-                          kMassCorrection);
-        if (outsidePositiveRange(p.m))
-            return reject(true, "Масса должна быть от 0.000001 до 1000000 кг!",
-                          kMassCorrection);
+        if (p.mass <= 0)
+            return reject(InputRule::MassNotPositive, true, kMassCorrection);
+        if (outsidePositiveRange(p.mass))
+            return reject(InputRule::MassOutOfRange, true, kMassCorrection);
         return std::nullopt;
 
     case InputField::Stiffness:
-        if (p.k == 0)
-            return reject(true, "Пружины нет?! Движение с постоянным ускорением! Неинтересно!",
-                          kStiffnessCorrection);
-        if (p.k < 0)
-            return reject(false,
-                          "Коэффициент жёсткости пружины положителен!  Не вводите заново, а "
-                          "исправьте!",
-                          kStiffnessCorrection);
-        if (outsidePositiveRange(p.k))
-            return reject(true, "Коэффициент жёсткости пружины должен быть от 0.000001 до 1000000 Н/м!",
-                          kStiffnessCorrection);
+        if (p.stiffness == 0)
+            return reject(InputRule::NoSpring, true, kStiffnessCorrection);
+        if (p.stiffness < 0)
+            return reject(InputRule::StiffnessNegative, false, kStiffnessCorrection);
+        if (outsidePositiveRange(p.stiffness))
+            return reject(InputRule::StiffnessOutOfRange, true, kStiffnessCorrection);
         return std::nullopt;
 
     case InputField::Friction:
-        if (p.mu == 0)
-            return reject(true, "Трения нет?! Это свободные гармонические колебания! Неинтересно!",
-                          kFrictionCorrection);
-        if (p.mu < 0)
-            return reject(false,
-                          "Коэффициент трения скольжения положителен!  Не вводите заново, а "
-                          "исправьте!",
-                          kFrictionCorrection);
-        if (outsidePositiveRange(p.mu))
-            return reject(true, "Коэффициент трения скольжения должен быть от 0.000001 до 1000000!",
-                          kFrictionCorrection);
+        if (p.friction == 0)
+            return reject(InputRule::NoFriction, true, kFrictionCorrection);
+        if (p.friction < 0)
+            return reject(InputRule::FrictionNegative, false, kFrictionCorrection);
+        if (outsidePositiveRange(p.friction))
+            return reject(InputRule::FrictionOutOfRange, true, kFrictionCorrection);
         return std::nullopt;
 
     case InputField::X0:
-        if (!(std::fabs(p.Xo) <= kMaxInitial))
-            return reject(true, "Начальная координата по модулю не должна превышать 1000!",
-                          kX0Correction);
-        if (p.Xo < 0)
-            return reject(true, "Задача симметричная. x0>=0", std::fabs(p.Xo));
-        if (p.Xo <= 1 && p.Vo == 0)
-            return reject(false,
-                          "Если Хо<=1 и Vo=0, то тело будет стоять на месте! Внутри зоны застоя!",
-                          kX0Correction);
+        if (!(std::fabs(p.x0) <= kMaxInitial))
+            return reject(InputRule::X0TooLarge, true, kX0Correction);
+        if (p.x0 < 0)
+            return reject(InputRule::X0Negative, true, std::fabs(p.x0));
+        if (p.x0 <= 1 && p.v0 == 0)
+            return reject(InputRule::X0InStagnationZone, false, kX0Correction);
         return std::nullopt;
 
     case InputField::V0:
-        if (!(std::fabs(p.Vo) <= kMaxInitial))
-            return reject(true, "Начальная скорость по модулю не должна превышать 1000!",
-                          kV0Correction);
-        if (p.Vo == 0 && p.Xo <= 1)
-            return reject(true,
-                          "Если Vo=0 и Хо<=1, то тело будет стоять на месте! Внутри зоны застоя!",
-                          kV0Correction);
+        if (!(std::fabs(p.v0) <= kMaxInitial))
+            return reject(InputRule::V0TooLarge, true, kV0Correction);
+        if (p.v0 == 0 && p.x0 <= 1)
+            return reject(InputRule::V0InStagnationZone, true, kV0Correction);
         return std::nullopt;
 
     case InputField::Time:
-        if (!(p.tCalc > 0))
-            return reject(true, "Время должно быть положительным!", kTimeCorrection);
+        if (!(p.duration > 0))
+            return reject(InputRule::TimeNotPositive, true, kTimeCorrection);
         // The clock is single precision: beyond 131072 it no longer advances
         // by dt and from 262144 on not at all, so a long run would never end.
-        if (p.tCalc > kMaxTime)
-            return reject(true, "Время расчета не должно превышать 10000!", kTimeCorrection);
+        if (p.duration > kMaxTime)
+            return reject(InputRule::TimeTooLong, true, kTimeCorrection);
         return std::nullopt;
     }
     return std::nullopt;
@@ -113,19 +101,19 @@ std::optional<Correction> checkInput(InputField field, const ProblemParameters& 
 void storeInput(InputField field, double value, ProblemParameters& p)
 {
     switch (field) {
-    case InputField::Mass: p.m = value; break;
-    case InputField::Stiffness: p.k = value; break;
-    case InputField::Friction: p.mu = value; break;
-    case InputField::X0: p.Xo = value; break;
-    case InputField::V0: p.Vo = value; break;
+    case InputField::Mass: p.mass = value; break;
+    case InputField::Stiffness: p.stiffness = value; break;
+    case InputField::Friction: p.friction = value; break;
+    case InputField::X0: p.x0 = value; break;
+    case InputField::V0: p.v0 = value; break;
     case InputField::Time:
         // Beyond the single-precision range the time becomes infinite (a
         // plain conversion would be undefined there).
         if (std::fabs(value) > std::numeric_limits<float>::max() && std::isfinite(value))
-            p.tCalc = value > 0 ? std::numeric_limits<float>::infinity()
+            p.duration = value > 0 ? std::numeric_limits<float>::infinity()
                                 : -std::numeric_limits<float>::infinity();
         else
-            p.tCalc = static_cast<float>(value);
+            p.duration = static_cast<float>(value);
         break;
     }
 }
@@ -133,14 +121,40 @@ void storeInput(InputField field, double value, ProblemParameters& p)
 double storedInput(InputField field, const ProblemParameters& p)
 {
     switch (field) {
-    case InputField::Mass: return p.m;
-    case InputField::Stiffness: return p.k;
-    case InputField::Friction: return p.mu;
-    case InputField::X0: return p.Xo;
-    case InputField::V0: return p.Vo;
-    case InputField::Time: return p.tCalc;
+    case InputField::Mass: return p.mass;
+    case InputField::Stiffness: return p.stiffness;
+    case InputField::Friction: return p.friction;
+    case InputField::X0: return p.x0;
+    case InputField::V0: return p.v0;
+    case InputField::Time: return p.duration;
     }
     return 0;
+}
+
+std::string fieldText(InputField field, const ProblemParameters& p)
+{
+    if (field == InputField::Time)
+        return canonicalText(p.duration);
+    return canonicalText(storedInput(field, p));
+}
+
+EditOutcome applyFieldText(InputField field, std::string_view text, const ProblemParameters& inForce)
+{
+    EditOutcome out{inForce, {}};
+    std::string shown(text);
+    for (int pass = 0; pass < kMaxEditPasses; ++pass) {
+        storeInput(field, readNumber(shown), out.parameters);
+        const std::optional<Correction> correction = checkInput(field, out.parameters);
+        if (correction)
+            storeInput(field, correction->value, out.parameters);
+        std::string canonical = fieldText(field, out.parameters);
+        const bool settled = canonical == shown;
+        out.passes.push_back({correction, canonical});
+        if (settled)
+            break;
+        shown = std::move(canonical);
+    }
+    return out;
 }
 
 }  // namespace dryfriction

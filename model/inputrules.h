@@ -1,41 +1,83 @@
 #pragma once
 
-#include "parameters.h"
+#include "model/parameters.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace dryfriction {
 
-// The six input fields, Text1..Text6.
+// The six input fields, one per parameter.
 enum class InputField { Mass, Stiffness, Friction, X0, V0, Time };
 
-// What a rejected value is replaced with: beep first (or not), then the
-// message (title "Ошибка"), then the parameter takes `value`.
+// Every reason to reject a value. The interface turns each into its message.
+enum class InputRule {
+    MassNotPositive,
+    MassOutOfRange,
+    NoSpring,                // k = 0: constant acceleration, no oscillation
+    StiffnessNegative,
+    StiffnessOutOfRange,
+    NoFriction,              // mu = 0: free harmonic oscillation
+    FrictionNegative,
+    FrictionOutOfRange,
+    X0TooLarge,
+    X0Negative,              // the problem is symmetric: x0 >= 0
+    X0InStagnationZone,      // x0 <= 1 with v0 = 0: the load never moves
+    V0TooLarge,
+    V0InStagnationZone,      // v0 = 0 with x0 <= 1
+    TimeNotPositive,
+    TimeTooLong,
+};
+
+// A rejected value: which rule rejected it, whether the rejection sounds the
+// warning beep, and the value the parameter takes instead.
 struct Correction {
+    InputRule rule = InputRule::MassNotPositive;
     bool beep = false;
-    std::string message;
     double value = 0;
 
     friend bool operator==(const Correction&, const Correction&) = default;
 };
 
 // Limits beyond which a value would make a characteristic or a plot range
-// non-finite, or the run endless. Outside them a value is rejected like the
+// non-finite, or a run endless. Outside them a value is rejected like the
 // physically meaningless ones.
 inline constexpr double kMinPositive = 1e-6;   // m, k, mu
 inline constexpr double kMaxPositive = 1e6;    // m, k, mu
-inline constexpr double kMaxInitial = 1000;    // |Xo|, |Vo|
-inline constexpr double kMaxTime = 10000;      // tCalc
+inline constexpr double kMaxInitial = 1000;    // |x0|, |v0|
+inline constexpr double kMaxTime = 10000;      // duration
 
-// Checks the value just read into `field` (already stored in `inForce`, so the
-// cross checks of Xo and Vo see the other parameter in force). Returns nothing
-// when the value is accepted, otherwise the first check that held. For Time the
-// value is the single-precision tCalc.
+// Checks the value of `field` in `inForce` (the other parameters in force too,
+// for the cross checks of x0 and v0). Nothing when it is accepted, otherwise
+// the first rule that rejects it.
 std::optional<Correction> checkInput(InputField field, const ProblemParameters& inForce);
 
-// Stores `value` into the parameter of `field` (Time rounds to single precision).
+// Stores `value` into the parameter of `field` (the time rounds to single precision).
 void storeInput(InputField field, double value, ProblemParameters& p);
 double storedInput(InputField field, const ProblemParameters& p);
+
+// The canonical text of a field's parameter, in the precision the parameter is held in.
+std::string fieldText(InputField field, const ProblemParameters& p);
+
+// What an edit of one field comes to. The field's text is read, checked and,
+// when a rule rejects it, corrected; then the field shows the canonical text
+// of what was stored. A text that differs from what the field showed is read
+// again in turn, so that a correction can itself be caught by a later rule:
+// "-0.5" in the coordinate field with v0 = 0 is made 0.5 by the symmetry rule
+// and then 1.1 by the stagnation-zone rule. The passes end when the field
+// already shows the canonical text of its value.
+struct EditPass {
+    std::optional<Correction> correction;  // what this pass rejected, if anything
+    std::string text;                      // the canonical text the field shows after it
+};
+
+struct EditOutcome {
+    ProblemParameters parameters;  // the parameters in force afterwards
+    std::vector<EditPass> passes;  // in order; the last one's text is the field's
+};
+
+EditOutcome applyFieldText(InputField field, std::string_view text, const ProblemParameters& inForce);
 
 }  // namespace dryfriction

@@ -1,51 +1,56 @@
-#include "motion.h"
+#include "model/motion.h"
 
-#include "constants.h"
+#include "model/constants.h"
 
 #include <cmath>
 
 namespace dryfriction {
 
-MotionState motionAt(double t, double Vo, double Ao, double tau_0)
+MotionState motionAt(double t, double v0, double firstAmplitude, double firstStop)
 {
-    const double n = t <= tau_0 ? 0.0 : 1.0 + std::floor((t - tau_0) / kPi);
-    const double A = Ao - 2 * n;
+    const double n = t <= firstStop ? 0.0 : 1.0 + std::floor((t - firstStop) / kPi);
+    const double A = firstAmplitude - 2 * n;
     const double c = std::fmod(n, 2.0) == 0 ? 1.0 : -1.0;
-    const double phi = t - tau_0;
-    if (Vo >= 0)
+    const double phi = t - firstStop;
+    if (v0 >= 0)
         return {A * std::cos(phi) - c, -A * std::sin(phi)};
     return {c - A * std::cos(phi), A * std::sin(phi)};
 }
 
+MotionSample initialSample(const ProblemParameters& p)
+{
+    return {0.0f, p.x0, p.v0, 1.0, 0.0};
+}
+
 double stopTime(const MotionCharacteristics& c, int k)
 {
-    return c.tau_0 + k * kPi;
+    return c.firstStop + k * kPi;
 }
 
 double extremeVelocityTime(const MotionCharacteristics& c, int k)
 {
-    return c.tau_0 + (2 * k - 1) * (kPi / 2);
+    return c.firstStop + (2 * k - 1) * (kPi / 2);
 }
 
 Envelope envelope(const MotionCharacteristics& c)
 {
     Envelope e;
-    e.shown = c.n_half >= 3;
-    e.upperStart = c.Ao - 1 + 2 * c.tau_0 / kPi;
+    e.shown = c.halfSwings >= 3;
+    e.upperStart = c.firstAmplitude - 1 + 2 * c.firstStop / kPi;
     e.lowerStart = -e.upperStart;
-    e.endTime = c.tau_0 + kPi * (c.Ao - 1) / 2;
+    e.endTime = c.firstStop + kPi * (c.firstAmplitude - 1) / 2;
     return e;
 }
 
 MotionRun::MotionRun(const ProblemParameters& p, const MotionCharacteristics& c)
-    : m_params(p), m_chars(c), m_t(static_cast<float>(c.t_start))
+    : m_params(p), m_chars(c), m_t(static_cast<float>(c.startTime))
 {
     // Before the first sample the load stands at its start: a run whose final
     // stop comes before the first sample shows it resting there.
     m_sample.t = m_t;
-    m_sample.x = p.Xo;
-    m_sample.Vx = 0;
-    m_sample.WWo = 1;
+    m_sample.x = p.x0;
+    m_sample.vx = 0;
+    m_sample.energyRatio = 1;
     m_sample.path = 0;
 }
 
@@ -58,23 +63,23 @@ bool MotionRun::next()
     if (m_finished)
         return false;
 
-    m_t = m_t + m_chars.dt;
+    m_t = m_t + m_chars.timeStep;
     m_sample.t = m_t;
-    if (static_cast<double>(m_t) <= m_chars.t_m) {
-        const MotionState s = motionAt(static_cast<double>(m_t), m_params.Vo, m_chars.Ao,
-                                       m_chars.tau_0);
+    if (static_cast<double>(m_t) <= m_chars.finalStop) {
+        const MotionState s = motionAt(static_cast<double>(m_t), m_params.v0, m_chars.firstAmplitude,
+                                       m_chars.firstStop);
         m_sample.x = s.x;
-        m_sample.Vx = s.Vx;
+        m_sample.vx = s.vx;
     } else {
-        m_sample.Vx = 0;
+        m_sample.vx = 0;
     }
-    const double E = (m_sample.x * m_sample.x + m_sample.Vx * m_sample.Vx) / 2;
-    m_sample.WWo = E / m_chars.Wo;
-    m_sample.path = m_chars.Wo - E;
+    const double E = (m_sample.x * m_sample.x + m_sample.vx * m_sample.vx) / 2;
+    m_sample.energyRatio = E / m_chars.initialEnergy;
+    m_sample.path = m_chars.initialEnergy - E;
     ++m_count;
 
-    m_t = m_t + m_chars.dt;
-    m_finished = !(m_t <= m_params.tCalc);
+    m_t = m_t + m_chars.timeStep;
+    m_finished = !(m_t <= m_params.duration);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "characteristics.h"
-#include "parameters.h"
+#include "model/characteristics.h"
+#include "model/parameters.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ namespace dryfriction {
 // Coordinate and velocity projection at one instant (dimensionless).
 struct MotionState {
     double x = 0;
-    double Vx = 0;
+    double vx = 0;
 };
 
 // Closed-form motion of the spring oscillator with Coulomb friction.
@@ -20,26 +20,31 @@ struct MotionState {
 //   s = +1:  x = A cos(phi) - c,   Vx = -A sin(phi)
 //   s = -1:  x = c - A cos(phi),   Vx =  A sin(phi)
 // Valid for t <= t_m; after the final stop the load rests (see MotionRun).
-MotionState motionAt(double t, double Vo, double Ao, double tau_0);
+MotionState motionAt(double t, double v0, double firstAmplitude, double firstStop);
 
 inline MotionState motionAt(double t, const ProblemParameters& p, const MotionCharacteristics& c)
 {
-    return motionAt(t, p.Vo, c.Ao, c.tau_0);
+    return motionAt(t, p.v0, c.firstAmplitude, c.firstStop);
 }
 
-// One sample of a run. WWo is the energy (x^2 + Vx^2)/2 over Wo; the path is
-// Wo - E, because the friction force is one unit and all energy lost went into it.
+// One sample of a run. energyRatio is the energy E = (x^2 + Vx^2)/2 over Wo;
+// the path is Wo - E, because the friction force is one unit and all energy
+// lost went into it.
 struct MotionSample {
     float t = 0;
     double x = 0;
-    double Vx = 0;
-    double WWo = 1;
+    double vx = 0;
+    double energyRatio = 1;
     double path = 0;
 };
 
+// The state at t = 0, where every trace of a run starts: the load at x0 with
+// velocity v0, all of its energy left and no path travelled yet.
+MotionSample initialSample(const ProblemParameters& p);
+
 struct RunResult {
-    double X_end = 0;  // coordinate of the last sample
-    double P_end = 0;  // path of the last sample
+    double finalX = 0;     // coordinate of the last sample
+    double finalPath = 0;  // path of the last sample
 };
 
 // Marker times of a run, k = 0 .. n_half:

@@ -1,13 +1,19 @@
-#include "numberformat.h"
+#include "model/numberformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace dryfriction {
 
 namespace {
+
+// More digits than a double holds would only pad with zeros; the buffer is
+// sized for this many.
+constexpr int kMaxDigits = 60;
 
 // Replaces every "." that std::to_chars wrote by the locale's separator.
 std::string withSeparator(std::string_view text, std::string_view decimalPoint)
@@ -40,9 +46,11 @@ std::string formatScientific(double value, int digits, std::string_view decimalP
         return nonFinite(value);
     if (value == 0)
         value = 0;  // -0 is written like 0
-    char buf[64];
+    char buf[128];
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
-                                   digits < 0 ? 0 : digits);
+                                   std::clamp(digits, 0, kMaxDigits));
+    if (res.ec != std::errc())
+        return "?";
     const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
     const std::size_t e = text.find('e');
     std::string mantissa = withSeparator(text.substr(0, e), decimalPoint);
@@ -71,8 +79,10 @@ std::string formatGridLabel(double value, std::string_view decimalPoint)
 {
     if (!std::isfinite(value))
         return nonFinite(value);
-    char buf[400];
+    char buf[400];  // the largest double has 309 integer digits
     const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+    if (res.ec != std::errc())
+        return "?";
     std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
     if (text == "-0.00")
         text.remove_prefix(1);

@@ -13,7 +13,8 @@ namespace dryfriction {
 // digits = 3 is the pattern "0.000E+00", digits = 4 is "0.0000E+00".
 // A mantissa exactly half-way is rounded to even (it is the exact binary value
 // that is rounded, so true ties are rare). Non-finite values are written as
-// "inf", "-inf" or "nan" rather than as a garbage number.
+// "inf", "-inf" or "nan" rather than as a garbage number, and a conversion
+// that fails (none can with the buffers used) as "?".
 std::string formatScientific(double value, int digits, std::string_view decimalPoint);
 
 inline std::string formatF3(double value, std::string_view decimalPoint)

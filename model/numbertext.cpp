@@ -1,4 +1,4 @@
-#include "numbertext.h"
+#include "model/numbertext.h"
 
 #include <charconv>
 #include <cmath>
@@ -126,6 +126,8 @@ std::string formatted(T value, int digits, int minFixed, int maxFixed)
     char buf[64];
     auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific,
                              digits - 1);
+    if (res.ec != std::errc())
+        return " 0";
     std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
     // Rounding up to `digits` digits may carry past the largest finite value
     // (1.79769313486232E+308 would read as infinity): cut the shortest
@@ -134,6 +136,8 @@ std::string formatted(T value, int digits, int minFixed, int maxFixed)
     if (std::fabs(static_cast<double>(value)) > std::numeric_limits<T>::max() / 1.000001) {
         auto r2 = std::to_chars(shortest, shortest + sizeof shortest, value,
                                 std::chars_format::scientific);
+        if (r2.ec != std::errc())
+            return " 0";
         sci = std::string_view(shortest, static_cast<std::size_t>(r2.ptr - shortest));
     }
 

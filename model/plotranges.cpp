@@ -1,4 +1,4 @@
-#include "plotranges.h"
+#include "model/plotranges.h"
 
 #include <cmath>
 
@@ -13,48 +13,63 @@ double sgn(double v)
 
 }  // namespace
 
-// minmax: ranges from Xo, Vo, tCalc and Ao. Int() rounds down; every maximum
-// n gets Int(n) + 1, so a whole-number maximum still has one unit of room.
+// Every maximum n gets floor(n) + 1, so a whole-number maximum still has one
+// unit of room.
 PlotRanges computePlotRanges(const ProblemParameters& p, const MotionCharacteristics& c)
 {
     PlotRanges r;
 
-    // End of the first swing: amplitude Ao about the centre -sgn(Vo).
-    r.xTurn = p.Vo == 0 ? p.Xo : (c.Ao - 1) * sgn(p.Vo);
-    r.Xmax = p.Xo > std::fabs(r.xTurn) ? std::floor(p.Xo) + 1 : std::floor(std::fabs(r.xTurn)) + 1;
+    // End of the first swing: amplitude Ao about the centre -sgn(v0).
+    r.firstTurn = p.v0 == 0 ? p.x0 : (c.firstAmplitude - 1) * sgn(p.v0);
+    r.xMax = p.x0 > std::fabs(r.firstTurn) ? std::floor(p.x0) + 1 : std::floor(std::fabs(r.firstTurn)) + 1;
 
-    r.animLeft = -r.Xmax;
-    r.animRight = r.Xmax;
+    r.animLeft = -r.xMax;
+    r.animRight = r.xMax;
     r.animTop = -1;
     r.animBottom = 1;
 
     r.graphLeft = 0;
-    r.graphRight = p.tCalc;
+    r.graphRight = p.duration;
 
-    r.xTop = r.Xmax;
-    r.xBottom = -r.Xmax;
+    r.xTop = r.xMax;
+    r.xBottom = -r.xMax;
 
     // Largest speed other than the initial one.
-    if (p.Xo > 1 && p.Vo < 0)
-        r.vPeak = -c.Ao;
-    else if (p.Vo == 0)
-        r.vPeak = p.Xo - 1;
+    if (p.x0 > 1 && p.v0 < 0)
+        r.vPeak = -c.firstAmplitude;
+    else if (p.v0 == 0)
+        r.vPeak = p.x0 - 1;
     else
-        r.vPeak = (c.Ao - 2) * sgn(p.Vo);
-    r.Vmax = static_cast<float>(std::fabs(p.Vo) > std::fabs(r.vPeak)
-                                    ? std::floor(std::fabs(p.Vo)) + 1
+        r.vPeak = (c.firstAmplitude - 2) * sgn(p.v0);
+    r.vMax = static_cast<float>(std::fabs(p.v0) > std::fabs(r.vPeak)
+                                    ? std::floor(std::fabs(p.v0)) + 1
                                     : std::floor(std::fabs(r.vPeak)) + 1);
-    r.vBottom = -r.Vmax;
-    r.vTop = r.Vmax;
+    r.vBottom = -r.vMax;
+    r.vTop = r.vMax;
 
     r.wBottom = -0.2;
     r.wTop = 1;
 
-    // The path never exceeds the initial energy (Xo^2 + Vo^2)/2.
+    // The path never exceeds the initial energy (x0^2 + v0^2)/2.
     r.pathBottom = 0;
-    r.PathMax = std::floor(0.5 * (p.Xo * p.Xo + p.Vo * p.Vo)) + 1;
-    r.pathTop = r.PathMax;
+    r.pathMax = std::floor(0.5 * (p.x0 * p.x0 + p.v0 * p.v0)) + 1;
+    r.pathTop = r.pathMax;
     return r;
+}
+
+TimeGrid timeGrid(const PlotRanges& r)
+{
+    TimeGrid grid;
+    const float duration = r.graphRight;
+    if (!(std::isfinite(duration) && duration >= 1))
+        return grid;
+    grid.divisions = duration >= static_cast<float>(kMaxTimeDivisions)
+                         ? kMaxTimeDivisions
+                         : static_cast<long long>(std::floor(duration));
+    // The span is taken in single precision, as the time axis is held.
+    grid.step = static_cast<double>(r.graphRight - static_cast<float>(r.graphLeft))
+                / static_cast<double>(grid.divisions);
+    return grid;
 }
 
 }  // namespace dryfriction

@@ -1,10 +1,10 @@
-#include "canvas.h"
+#include "plot/canvas.h"
 
 #include <cmath>
 
 namespace dryfriction {
 
-void Canvas::Scale(double x1, double y1, double x2, double y2)
+void Canvas::setScale(double x1, double y1, double x2, double y2)
 {
     m_x1 = x1;
     m_y1 = y1;
@@ -12,24 +12,32 @@ void Canvas::Scale(double x1, double y1, double x2, double y2)
     m_y2 = y2;
 }
 
-void Canvas::DrawWidth(int px)
+void Canvas::setLineWidth(int px)
 {
-    m_drawWidth = px < 1 ? 1 : px;
+    m_lineWidth = px < 1 ? 1 : px;
 }
 
-void Canvas::DrawStyle(LineStyle style)
+void Canvas::setLineStyle(LineStyle style)
 {
-    m_drawStyle = style;
+    m_lineStyle = style;
 }
 
-void Canvas::CurrentX(double x)
+void Canvas::setCurrentX(double x)
 {
     m_currentX = x;
 }
 
-void Canvas::CurrentY(double y)
+void Canvas::setCurrentY(double y)
 {
     m_currentY = y;
+}
+
+QPointF Canvas::toPixel(double x, double y) const
+{
+    const QSize size = logicalSize();
+    const double px = (x - m_x1) / (m_x2 - m_x1) * size.width();
+    const double py = (y - m_y1) / (m_y2 - m_y1) * size.height();
+    return {px, py};
 }
 
 double Canvas::userWidth(double px) const

@@ -1,27 +1,35 @@
-#include "frames.h"
+#include "plot/frames.h"
 
-#include "plotscales.h"
+#include "plot/graphframe.h"
 
 namespace dryfriction {
 
-TimeGrid drawGraphFrames(GraphViews& graphs, const PlotRanges& r, const QString& decimalPoint)
+void applyScales(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r)
 {
-    const TimeGrid grid = axes_2(graphs.picture2, r, decimalPoint);
-    axes_3(graphs.picture3, r, grid, decimalPoint);
-    axes_4(graphs.picture4, r, grid, decimalPoint);
-    axes_5(graphs.picture5, r, grid, decimalPoint);
+    strip.setScale(r.animLeft, r.animTop, r.animRight, r.animBottom);
+    const std::span<const GraphDescription> descriptions = timeGraphs();
+    for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i)
+        setGraphScale(*graphs[i], descriptions[i], r);
+}
+
+TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts)
+{
+    const TimeGrid grid = timeGrid(r);
+    const std::span<const GraphDescription> descriptions = timeGraphs();
+    for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i) {
+        const QString caption = i < texts.graphCaptions.size() ? texts.graphCaptions[i] : QString();
+        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, texts.timeCaption, texts.decimalPoint);
+    }
     return grid;
 }
 
-Frames drawFrames(Views& views, const ProblemParameters& p, const MotionCharacteristics& c,
-                  const QString& decimalPoint)
+SetupPlacement drawFrames(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r, double x0,
+                          const ViewTexts& texts)
 {
-    Frames f;
-    f.ranges = minmax(p, c, views);
-    f.placement = axes(views.picture1, f.ranges, p.Xo, decimalPoint);
-    GraphViews graphs = graphViews(views);
-    f.timeGrid = drawGraphFrames(graphs, f.ranges, decimalPoint);
-    return f;
+    applyScales(strip, graphs, r);
+    const SetupPlacement placement = drawAnimationStrip(strip, r, x0, texts.stripCaption, texts.decimalPoint);
+    drawGraphFrames(graphs, r, texts);
+    return placement;
 }
 
 }  // namespace dryfriction

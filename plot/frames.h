@@ -1,31 +1,27 @@
 #pragma once
 
-#include "animationview.h"
-#include "axes.h"
-#include "views.h"
+#include "plot/animationstrip.h"
+#include "plot/canvas.h"
+#include "plot/viewtexts.h"
 
-#include "characteristics.h"
-#include "parameters.h"
-#include "plotranges.h"
+#include "model/plotranges.h"
 
-#include <QString>
+#include <span>
 
 namespace dryfriction {
 
-// axes_2, axes_3, axes_4, axes_5 in this order (only axes_2 works out the time
-// grid, which the other three reuse); returns that grid.
-TimeGrid drawGraphFrames(GraphViews& graphs, const PlotRanges& r, const QString& decimalPoint);
+// Sets the scale of the strip and of every graph from the ranges (nothing is
+// drawn). `graphs[i]` shows timeGraphs()[i].
+void applyScales(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r);
 
-// What every relayout draws on the freshly cleared canvases: the ranges and
-// scales (minmax), the animation strip with the set-up at its start (axes),
-// and the four graph frames.
-struct Frames {
-    PlotRanges ranges;
-    TimeGrid timeGrid;
-    SetupPlacement placement;
-};
+// The frame of every graph, on canvases whose scales are set; returns the
+// time grid they share.
+TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts);
 
-Frames drawFrames(Views& views, const ProblemParameters& p, const MotionCharacteristics& c,
-                  const QString& decimalPoint);
+// Everything the empty views show, on freshly cleared canvases: the scales,
+// the animation strip with the set-up at its start x0, and every graph's
+// frame. Returns where the set-up stands.
+SetupPlacement drawFrames(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r,
+                          double x0, const ViewTexts& texts);
 
 }  // namespace dryfriction

@@ -1,4 +1,4 @@
-#include "gridstride.h"
+#include "plot/gridstride.h"
 
 #include <initializer_list>
 

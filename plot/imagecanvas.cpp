@@ -1,4 +1,4 @@
-#include "imagecanvas.h"
+#include "plot/imagecanvas.h"
 
 #include <QPainter>
 #include <QPen>
@@ -103,14 +103,7 @@ void ImageCanvas::setSize(QSize logical, qreal devicePixelRatio)
     m_image = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     m_image.setDotsPerMeterX(dotsPerMeter(m_dpr));
     m_image.setDotsPerMeterY(dotsPerMeter(m_dpr));
-    Cls();
-}
-
-QPointF ImageCanvas::toPixel(double x, double y) const
-{
-    const double px = (x - scaleLeft()) / (scaleRight() - scaleLeft()) * m_logicalSize.width();
-    const double py = (y - scaleTop()) / (scaleBottom() - scaleTop()) * m_logicalSize.height();
-    return {px, py};
+    clear();
 }
 
 QPointF ImageCanvas::toDevice(double x, double y) const
@@ -118,7 +111,7 @@ QPointF ImageCanvas::toDevice(double x, double y) const
     return toPixel(x, y) * m_dpr;
 }
 
-void ImageCanvas::Cls()
+void ImageCanvas::clear()
 {
     m_image.fill(m_backColor);
 }
@@ -129,7 +122,7 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
     QPointF b = toDevice(x2, y2);
     if (!finite(a) || !finite(b))
         return;
-    const int penWidth = std::max(1, qRound(drawWidth() * m_dpr));
+    const int penWidth = std::max(1, qRound(lineWidth() * m_dpr));
     const double margin = penWidth + 2;
     if (!clipSegment(a, b, -margin, m_image.width() + margin, m_image.height() + margin))
         return;
@@ -138,7 +131,7 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
 
     QPainter painter(&m_image);
     QPen pen(color, penWidth);
-    const bool dashed = drawStyle() == LineStyle::Dashed && drawWidth() == 1;
+    const bool dashed = lineStyle() == LineStyle::Dashed && lineWidth() == 1;
     pen.setStyle(dashed ? Qt::DashLine : Qt::SolidLine);
     if (penWidth > 1) {
         pen.setCapStyle(Qt::RoundCap);
@@ -158,7 +151,7 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     const QPointF d = toDevice(x, y);
     if (!finite(d))
         return;
-    const int size = std::max(1, qRound(drawWidth() * m_dpr));
+    const int size = std::max(1, qRound(lineWidth() * m_dpr));
     const double half = size / 2.0;
     if (d.x() < -half - 1 || d.y() < -half - 1 || d.x() > m_image.width() + half + 1
         || d.y() > m_image.height() + half + 1)
@@ -170,19 +163,19 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     painter.fillRect(QRect(left, top, size, size), color);
 }
 
-void ImageCanvas::Line(double x1, double y1, double x2, double y2, const QColor& color)
+void ImageCanvas::line(double x1, double y1, double x2, double y2, const QColor& color)
 {
     drawSegment(x1, y1, x2, y2, color);
     setCurrentPoint(x2, y2);
 }
 
-void ImageCanvas::LineTo(double x2, double y2, const QColor& color)
+void ImageCanvas::lineTo(double x2, double y2, const QColor& color)
 {
     drawSegment(currentX(), currentY(), x2, y2, color);
     setCurrentPoint(x2, y2);
 }
 
-void ImageCanvas::FilledBox(double x1, double y1, double x2, double y2, const QColor& color)
+void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QColor& color)
 {
     const QPointF a = toDevice(x1, y1);
     const QPointF b = toDevice(x2, y2);
@@ -205,18 +198,18 @@ void ImageCanvas::FilledBox(double x1, double y1, double x2, double y2, const QC
     setCurrentPoint(x2, y2);
 }
 
-void ImageCanvas::PSet(double x, double y)
+void ImageCanvas::dot(double x, double y)
 {
-    PSet(x, y, m_foreColor);
+    dot(x, y, m_foreColor);
 }
 
-void ImageCanvas::PSet(double x, double y, const QColor& color)
+void ImageCanvas::dot(double x, double y, const QColor& color)
 {
     drawDot(x, y, color);
     setCurrentPoint(x, y);
 }
 
-void ImageCanvas::Print(const QString& text)
+void ImageCanvas::drawText(const QString& text)
 {
     const QPointF d = toDevice(currentX(), currentY());
     if (!finite(d))

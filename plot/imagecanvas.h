@@ -1,6 +1,6 @@
 #pragma once
 
-#include "canvas.h"
+#include "plot/canvas.h"
 
 #include <QFont>
 #include <QImage>
@@ -37,17 +37,13 @@ public:
     void setFont(const QFont& font) { m_font = font; }
     QFont font() const { return m_font; }
 
-    // User coordinates to logical pixels (fractional; non-finite when the
-    // point or the scale is). Pixel column c covers [c, c + 1).
-    QPointF toPixel(double x, double y) const;
-
-    void Cls() override;
-    void Line(double x1, double y1, double x2, double y2, const QColor& color) override;
-    void LineTo(double x2, double y2, const QColor& color) override;
-    void FilledBox(double x1, double y1, double x2, double y2, const QColor& color) override;
-    void PSet(double x, double y) override;
-    void PSet(double x, double y, const QColor& color) override;
-    void Print(const QString& text) override;
+    void clear() override;
+    void line(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void lineTo(double x2, double y2, const QColor& color) override;
+    void fillBox(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void dot(double x, double y) override;
+    void dot(double x, double y, const QColor& color) override;
+    void drawText(const QString& text) override;
 
 private:
     QPointF toDevice(double x, double y) const;

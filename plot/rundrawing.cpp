@@ -1,6 +1,6 @@
-#include "rundrawing.h"
+#include "plot/rundrawing.h"
 
-#include "plotcolors.h"
+#include "plot/plotcolors.h"
 
 #include <cmath>
 
@@ -8,93 +8,81 @@ namespace dryfriction {
 
 namespace {
 
-// A graph with the vertical extent of its markers and the height factor of
-// its second legend line.
-struct MarkedGraph {
-    Canvas& canvas;
-    double top;
-    double markerBottom;
-    double legendFactor;
-};
+// Pixels beyond a segment's ends that a line of this width may colour.
+double penReach(int lineWidth)
+{
+    return lineWidth + 1;
+}
+
+bool finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 }  // namespace
 
-std::int16_t drawRunPreamble(GraphViews& views, const PlotRanges& r, const ProblemParameters& p,
-                             const MotionCharacteristics& c)
+void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
+                     const ProblemParameters& p, const MotionCharacteristics& c,
+                     const QString& legendStops, const QString& legendExtremes)
 {
-    MarkedGraph graphs[] = {
-        {views.picture2, r.xTop, r.xBottom, 0.9},
-        {views.picture3, r.vTop, r.vBottom, 0.9},
-        {views.picture4, static_cast<double>(r.wTop), 0.0, 0.94},
-        {views.picture5, r.pathTop, 0.0, 0.94},
-    };
+    const double top = graph.top(r);
+    const double markerEnd = graph.verticalsEndAtZero ? 0.0 : graph.bottom(r);
 
-    for (MarkedGraph& g : graphs) {
-        g.canvas.DrawWidth(1);
-        g.canvas.DrawStyle(LineStyle::Dashed);
-    }
+    canvas.setLineWidth(1);
+    canvas.setLineStyle(LineStyle::Dashed);
 
-    // Stop markers (Vx = 0) and extreme-velocity markers, graph by graph for
-    // each k. Those at negative times or beyond tCalc fall outside the canvas.
-    if (std::isfinite(c.n_half) && c.n_half >= 0) {
-        const auto halfSwings = static_cast<int>(c.n_half);
+    // Markers at negative times or beyond the duration fall outside the canvas.
+    if (c.halfSwings >= 0) {
+        const int halfSwings = halfSwingCount(c);
         for (int k = 0; k <= halfSwings; ++k) {
-            const double tau = stopTime(c, k);
-            const double eta = extremeVelocityTime(c, k);
-            for (MarkedGraph& g : graphs) {
-                g.canvas.Line(tau, g.top, tau, g.markerBottom, kRed);
-                g.canvas.Line(eta, g.top, eta, g.markerBottom, kBlue);
-            }
+            const double stop = stopTime(c, k);
+            const double extreme = extremeVelocityTime(c, k);
+            canvas.line(stop, top, stop, markerEnd, kRed);
+            canvas.line(extreme, top, extreme, markerEnd, kBlue);
         }
     }
 
-    // The decaying envelope, from three half-swings on.
-    if (c.n_half >= 3) {
+    // The swings shrink by the same amount every half-swing: their peaks lie
+    // on two straight lines, worth showing from three half-swings on.
+    if (graph.envelope && c.halfSwings >= 3) {
         const Envelope e = envelope(c);
-        views.picture2.Line(0, e.upperStart, e.endTime, 0, kMagenta);
-        views.picture2.Line(0, e.lowerStart, e.endTime, 0, kMagenta);
+        canvas.line(0, e.upperStart, e.endTime, 0, kMagenta);
+        canvas.line(0, e.lowerStart, e.endTime, 0, kMagenta);
     }
 
-    for (MarkedGraph& g : graphs) {
-        g.canvas.DrawWidth(3);
-        g.canvas.DrawStyle(LineStyle::Solid);
-    }
+    canvas.setLineWidth(3);
+    canvas.setLineStyle(LineStyle::Solid);
 
-    for (MarkedGraph& g : graphs) {
-        g.canvas.CurrentX(r.graphRight / 2.0);
-        g.canvas.CurrentY(g.top);
-        g.canvas.Print(kLegendStops);
-        g.canvas.CurrentX(r.graphRight / 2.0);
-        g.canvas.CurrentY(g.legendFactor * g.top);
-        g.canvas.Print(kLegendExtremes);
-    }
+    canvas.setCurrentX(r.graphRight / 2.0);
+    canvas.setCurrentY(top);
+    canvas.drawText(legendStops);
+    canvas.setCurrentX(r.graphRight / 2.0);
+    canvas.setCurrentY(graph.legendLevel * top);
+    canvas.drawText(legendExtremes);
 
-    // The traces start from these points.
-    views.picture2.PSet(0, p.Xo, kRed);
-    views.picture3.PSet(0, p.Vo, kRed);
-    views.picture4.PSet(0, 1, kRed);
-    views.picture5.PSet(0, 0, kRed);
-
-    return 0;
+    canvas.dot(0, graph.value(initialSample(p)), kRed);
 }
 
-bool drawSample(GraphViews& views, const MotionSample& s, std::int16_t& animationCounter,
-                SetupPlacement& placement, const PlotRanges& r)
+std::vector<QRectF> drawSample(std::span<Canvas* const> canvases, const MotionSample& s)
 {
-    bool moved = false;
-    if (animationCounter == 5) {
-        moveLoad(placement, s.x, r.animLeft);
-        animationCounter = 0;
-        moved = true;
-    }
-    ++animationCounter;
-
+    const std::span<const GraphDescription> graphs = timeGraphs();
+    std::vector<QRectF> changed;
+    changed.reserve(canvases.size());
     const double t = s.t;
-    views.picture2.LineTo(t, s.x, kRed);
-    views.picture3.LineTo(t, s.Vx, kBlue);
-    views.picture4.LineTo(t, s.WWo, kRed);
-    views.picture5.LineTo(t, s.path, kRed);
-    return moved;
+    for (std::size_t i = 0; i < canvases.size() && i < graphs.size(); ++i) {
+        Canvas& canvas = *canvases[i];
+        const QPointF from = canvas.toPixel(canvas.currentX(), canvas.currentY());
+        canvas.lineTo(t, graphs[i].value(s), graphs[i].traceColor);
+        const QPointF to = canvas.toPixel(canvas.currentX(), canvas.currentY());
+        const QRectF whole(QPointF(0, 0), QSizeF(canvas.logicalSize()));
+        if (!finite(from) || !finite(to)) {
+            changed.push_back(whole);
+            continue;
+        }
+        const double reach = penReach(canvas.lineWidth());
+        changed.push_back(QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersected(whole));
+    }
+    return changed;
 }
 
 }  // namespace dryfriction

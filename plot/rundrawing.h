@@ -1,39 +1,34 @@
 #pragma once
 
-#include "animationview.h"
-#include "views.h"
+#include "plot/canvas.h"
+#include "plot/graphdescription.h"
 
-#include "characteristics.h"
-#include "motion.h"
-#include "parameters.h"
-#include "plotranges.h"
+#include "model/characteristics.h"
+#include "model/motion.h"
+#include "model/parameters.h"
+#include "model/plotranges.h"
 
-#include <cstdint>
+#include <QRectF>
+#include <QString>
+
+#include <span>
+#include <vector>
 
 namespace dryfriction {
 
-// The two legend lines every graph shows during a run.
-inline const QString kLegendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
-inline const QString kLegendExtremes =
-    QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");
+// What a run draws on a graph before its first sample, in this order: dashed
+// markers of width 1 for k = 0 .. halfSwings, red at the stop times
+// firstStop + k*pi (Vx = 0 there) and blue at the extreme-velocity times
+// firstStop + (2k - 1)*pi/2; the magenta envelope where the graph shows one
+// and there are three half-swings or more; then, at width 3, the two legend
+// lines and the red start point at t = 0, from which the trace sets out.
+void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
+                     const ProblemParameters& p, const MotionCharacteristics& c,
+                     const QString& legendStops, const QString& legendExtremes);
 
-// The run preamble on the four graphs, in this order: dashed width-1 markers
-// (for k = 0..n_half: red at the stop time tau_0 + k*pi, blue at the
-// extreme-velocity time tau_0 + (2k - 1)*pi/2, graph by graph), the magenta
-// envelope on Picture2 when n_half >= 3, then width 3 solid, the two legend
-// lines and the red start points (0, Xo), (0, Vo), (0, 1), (0, 0), which
-// become the current points the traces start from. Returns the initial
-// animationCounter, 0.
-std::int16_t drawRunPreamble(GraphViews& views, const PlotRanges& r, const ProblemParameters& p,
-                             const MotionCharacteristics& c);
-
-// One sample of a run. If animationCounter is 5 the load moves to the
-// sample's x and the spring is re-stretched (counter back to 0); then the
-// counter is incremented and the four traces are extended from their current
-// points: x red, Vx blue, W/Wo red, path red. So the load moves at the 6th,
-// 11th, 16th, ... sample. Returns whether the load moved (Picture1 then needs
-// a repaint; nothing is drawn into its image).
-bool drawSample(GraphViews& views, const MotionSample& s, std::int16_t& animationCounter,
-                SetupPlacement& placement, const PlotRanges& r);
+// Extends the trace of every graph to the sample: `canvases[i]` shows
+// timeGraphs()[i]. Returns, canvas by canvas, the area that changed, in
+// logical pixels (empty when nothing of the segment is inside).
+std::vector<QRectF> drawSample(std::span<Canvas* const> canvases, const MotionSample& s);
 
 }  // namespace dryfriction

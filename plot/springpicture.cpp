@@ -1,4 +1,4 @@
-#include "animationview.h"
+#include "plot/animationstrip.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,21 +1,28 @@
-#include "viewstyle.h"
-
-#include "imagecanvas.h"
+#include "plot/viewstyle.h"
 
 namespace dryfriction {
 
-QFont viewFont(int picture)
+namespace {
+
+QFont font(const QString& family, double points)
 {
-    QFont font(picture == 1 ? QStringLiteral("MS Sans Serif") : QStringLiteral("Times New Roman"));
-    font.setPointSizeF(picture == 1 ? 8.25 : picture == 2 ? 9.75 : 9.0);
-    return font;
+    QFont f(family);
+    f.setPointSizeF(points);
+    f.setBold(false);
+    return f;
 }
 
-void applyViewStyle(ImageCanvas& canvas, int picture, const QColor& windowBack, const QColor& windowText)
+}  // namespace
+
+ViewStyle stripStyle()
 {
-    canvas.setFont(viewFont(picture));
-    canvas.setBackColor(picture >= 4 ? windowBack : QColor(Qt::white));
-    canvas.setForeColor(picture == 1 ? QColor(Qt::black) : windowText);
+    return {font(QStringLiteral("MS Sans Serif"), 8.25), Qt::white, Qt::black};
+}
+
+ViewStyle graphStyle(const GraphDescription& graph, const QColor& windowBackground, const QColor& windowText)
+{
+    return {font(QStringLiteral("Times New Roman"), graph.fontPoints),
+            graph.windowBackground ? windowBackground : QColor(Qt::white), windowText};
 }
 
 }  // namespace dryfriction

@@ -1,19 +1,25 @@
 #pragma once
 
+#include "plot/graphdescription.h"
+
 #include <QColor>
 #include <QFont>
 
 namespace dryfriction {
 
-class ImageCanvas;
+// The font and colours a view draws its text and background in.
+struct ViewStyle {
+    QFont font;
+    QColor background;
+    QColor foreground;
+};
 
-// The fonts and colours of the five picture boxes as the window design gives
-// them: Picture1 "MS Sans Serif" 8.25 pt, back white, fore black; Picture2
-// "Times New Roman" 9.75 pt, Picture3..Picture5 9 pt; back white (Picture4
-// and Picture5 take the window background), fore the window text colour.
-// `picture` is 1..5; `windowBack` and `windowText` are the system colours.
-QFont viewFont(int picture);
-void applyViewStyle(ImageCanvas& canvas, int picture, const QColor& windowBack = Qt::white,
-                    const QColor& windowText = Qt::black);
+// The animation strip: "MS Sans Serif" 8.25 pt, black on white.
+ViewStyle stripStyle();
+
+// A graph: "Times New Roman" at the graph's point size, in the window's text
+// colour, on white or on the window's document colour as the graph asks.
+ViewStyle graphStyle(const GraphDescription& graph, const QColor& windowBackground = Qt::white,
+                     const QColor& windowText = Qt::black);
 
 }  // namespace dryfriction

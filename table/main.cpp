@@ -1,4 +1,4 @@
-#include "tablecommand.h"
+#include "table/tablecommand.h"
 
 #include <iostream>
 #include <string_view>

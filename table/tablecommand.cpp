@@ -1,16 +1,18 @@
-#include "tablecommand.h"
+#include "table/tablecommand.h"
 
-#include "analytic.h"
-#include "characteristics.h"
-#include "inputrules.h"
-#include "motion.h"
-#include "numbertext.h"
-#include "plotranges.h"
+#include "model/analytic.h"
+#include "model/characteristics.h"
+#include "model/inputrules.h"
+#include "model/motion.h"
+#include "model/numbertext.h"
+#include "model/plotranges.h"
+#include "table/rulemessages.h"
 
 #include <array>
 #include <charconv>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace dryfriction {
 
@@ -40,7 +42,8 @@ constexpr std::string_view kHelp =
     "\n"
     "A value always follows its option, also when it starts with \"-\" (--v0 -6).\n"
     "Numbers are read and written with \".\" as the decimal separator in every locale;\n"
-    "written numbers read back to the same value. A value that the program's input\n"
+    "written numbers read back to the same value. A value must be one number and\n"
+    "nothing else (\"9,5\", \"4O\" or \"0.5kg\" is an error). A value that the program's input\n"
     "fields would correct is an error here: its message goes to stderr.\n"
     "Limits: m, k, mu from 1e-6 to 1e6; |x0| and |v0| up to 1000; t above 0 up to 10000.\n"
     "Exit status: 0 success, 1 the output could not be written, 2 a wrong option or value.\n"
@@ -64,6 +67,7 @@ constexpr std::string_view kHelp =
     "\n"
     "Значение всегда следует за своим ключом, даже если начинается с \"-\" (--v0 -6).\n"
     "Десятичный разделитель чисел — точка при любых региональных настройках.\n"
+    "Значение должно быть одним числом и ничем больше (\"9,5\", \"4O\" или \"0.5kg\" — ошибка).\n"
     "Значение, которое поля ввода программы исправили бы, здесь является ошибкой:\n"
     "сообщение выводится в stderr.\n"
     "Пределы: m, k, mu от 1e-6 до 1e6; |x0| и |v0| не больше 1000; t больше 0 и не больше 10000.\n"
@@ -91,6 +95,44 @@ std::string number(T value)
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
     return std::string(buf, res.ptr);
+}
+
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+// Whether the whole text is one number: an optional sign, digits with at most
+// one "." among them, and an optional exponent (E or e, optional sign,
+// digits). Nothing else may stand before, inside or after it.
+bool isWholeNumber(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (isDigit(text[i]))
+            digits = true;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!digits)
+        return false;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        const std::size_t expBegin = i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        if (i == expBegin)
+            return false;
+    }
+    return i == text.size();
 }
 
 int usage(std::ostream& err, std::string_view reason)
@@ -142,10 +184,15 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
         if (option == nullptr)
             return usage(err, "unknown option " + std::string(args[i]));
         if (!hasValue) {
-            if (i + 1 >= args.size())
+            // A value may start with "-" (--v0 -6), but what starts with "--"
+            // is the next option: the value before it is missing.
+            if (i + 1 >= args.size() || args[i + 1].starts_with("--"))
                 return usage(err, "missing value after " + std::string(arg));
             value = args[++i];
         }
+        if (!isWholeNumber(value))
+            return usage(err, "the value of " + std::string(arg) + " is not a number: \"" + std::string(value)
+                                  + "\" (write it with a point, as 9.5 or 1e-3)");
         storeInput(option->field, readNumber(value), p);
     }
 
@@ -153,19 +200,19 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
     // in force; what a field would correct is an error here.
     for (const Option& o : kOptions) {
         if (const auto correction = checkInput(o.field, p)) {
-            err << "dryfriction-table: " << o.name << ": " << correction->message << '\n';
+            err << "dryfriction-table: " << o.name << ": " << ruleMessage(correction->rule) << '\n';
             return kTableUsage;
         }
     }
 
-    const MotionCharacteristics c = parametr(p);
+    const MotionCharacteristics c = characteristicsOf(p);
     MotionRun run(p, c);
     if (samples) {
         out << "t,x,Vx,W/Wo,path\n";
         while (run.next()) {
             const MotionSample& s = run.sample();
-            out << number(s.t) << ',' << number(s.x) << ',' << number(s.Vx) << ','
-                << number(s.WWo) << ',' << number(s.path) << '\n';
+            out << number(s.t) << ',' << number(s.x) << ',' << number(s.vx) << ','
+                << number(s.energyRatio) << ',' << number(s.path) << '\n';
         }
         return finish(out, err);
     }
@@ -173,28 +220,28 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
     while (run.next()) {
     }
     const RunResult result = run.result();
-    const float xendAn = analyticXend(c.Ao);
-    const float pendAn = analyticPend(xendAn, c.Wo);
+    const float xendAn = analyticFinalDistance(c.firstAmplitude);
+    const float pendAn = analyticFinalPath(xendAn, c.initialEnergy);
     const PlotRanges ranges = computePlotRanges(p, c);
 
-    out << "w=" << number(c.w) << '\n'
-        << "To=" << number(c.To) << '\n'
-        << "a=" << number(c.a) << '\n'
-        << "Va=" << number(c.Va) << '\n'
-        << "Ao=" << number(c.Ao) << '\n'
-        << "tau_0=" << number(c.tau_0) << '\n'
-        << "n_half=" << number(c.n_half) << '\n'
-        << "t_m=" << number(c.t_m) << '\n'
-        << "Wo=" << number(c.Wo) << '\n'
-        << "dt=" << number(c.dt) << '\n'
+    out << "w=" << number(c.omega) << '\n'
+        << "To=" << number(c.period) << '\n'
+        << "a=" << number(c.zoneHalfWidth) << '\n'
+        << "Va=" << number(c.velocityScale) << '\n'
+        << "Ao=" << number(c.firstAmplitude) << '\n'
+        << "tau_0=" << number(c.firstStop) << '\n'
+        << "n_half=" << number(c.halfSwings) << '\n'
+        << "t_m=" << number(c.finalStop) << '\n'
+        << "Wo=" << number(c.initialEnergy) << '\n'
+        << "dt=" << number(c.timeStep) << '\n'
         << "samples=" << run.sampleCount() << '\n'
-        << "X_end=" << number(result.X_end) << '\n'
-        << "P_end=" << number(result.P_end) << '\n'
+        << "X_end=" << number(result.finalX) << '\n'
+        << "P_end=" << number(result.finalPath) << '\n'
         << "Xend_an=" << number(xendAn) << '\n'
         << "Pend_an=" << number(pendAn) << '\n'
-        << "Xmax=" << number(ranges.Xmax) << '\n'
-        << "Vmax=" << number(ranges.Vmax) << '\n'
-        << "PathMax=" << number(ranges.PathMax) << '\n';
+        << "Xmax=" << number(ranges.xMax) << '\n'
+        << "Vmax=" << number(ranges.vMax) << '\n'
+        << "PathMax=" << number(ranges.pathMax) << '\n';
     return finish(out, err);
 }
 

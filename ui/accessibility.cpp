@@ -1,6 +1,9 @@
-#include "accessibility.h"
+#include "ui/accessibility.h"
+
+#include "ui/viewcatalog.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -20,10 +23,11 @@ T* control(QWidget& window, const char* name)
 
 void nameForScreenReaders(QWidget& window)
 {
-    // Fields and the labels in front of them: Text1 is captioned by Label1 and so on.
+    // Fields and the captions in front of them.
     static constexpr const char* kFields[][2] = {
-        {"Text1", "Label1"}, {"Text2", "Label2"}, {"Text3", "Label3"},
-        {"Text4", "Label4"}, {"Text5", "Label5"}, {"Text6", "Label6"},
+        {"massEdit", "massCaption"},         {"stiffnessEdit", "stiffnessCaption"},
+        {"frictionEdit", "frictionCaption"}, {"coordinateEdit", "coordinateCaption"},
+        {"velocityEdit", "velocityCaption"}, {"timeEdit", "timeCaption"},
     };
     for (const auto& [fieldName, labelName] : kFields) {
         QLineEdit* field = control<QLineEdit>(window, fieldName);
@@ -50,16 +54,17 @@ void nameForScreenReaders(QWidget& window)
 
     // The slowdown scroll bar has neither caption nor tooltip of its own: it takes the
     // meaning of the value label under it.
-    if (QScrollBar* slowdown = control<QScrollBar>(window, "HScroll1")) {
-        slowdown->setAccessibleName(QStringLiteral("Замедление времени"));
+    if (QScrollBar* slowdown = control<QScrollBar>(window, "slowdownBar")) {
+        slowdown->setAccessibleName(
+            QCoreApplication::translate("Accessibility", "Замедление времени"));
         slowdown->setAccessibleDescription(
-            QStringLiteral("От 1 (быстрее всего) до 9 (медленнее всего)"));
+            QCoreApplication::translate("Accessibility", "От 1 (быстрее всего) до 9 (медленнее всего)"));
     }
 
-    // The five pictures are named by what they show.
-    for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"}) {
-        if (QWidget* picture = control<QWidget>(window, name))
-            picture->setAccessibleName(picture->toolTip());
+    // The views are named by what they show.
+    for (const ViewEntry& view : viewCatalog()) {
+        if (QWidget* widget = control<QWidget>(window, view.viewName))
+            widget->setAccessibleName(widget->toolTip());
     }
 }
 

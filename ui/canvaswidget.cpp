@@ -1,4 +1,4 @@
-#include "canvaswidget.h"
+#include "ui/canvaswidget.h"
 
 #include <QPainter>
 
@@ -10,20 +10,21 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CanvasWidget::setColors(const QColor& back, const QColor& fore)
+void CanvasWidget::setStyle(const ViewStyle& style)
 {
-    m_canvas.setBackColor(back);
-    m_canvas.setForeColor(fore);
+    m_canvas.setBackColor(style.background);
+    m_canvas.setForeColor(style.foreground);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, back);
-    pal.setColor(QPalette::WindowText, fore);
+    pal.setColor(QPalette::Window, style.background);
+    pal.setColor(QPalette::WindowText, style.foreground);
     setPalette(pal);
+    m_canvas.setFont(style.font);
+    setFont(style.font);
 }
 
-void CanvasWidget::setCanvasFont(const QFont& font)
+void CanvasWidget::showSetup(const SetupPlacement& placement)
 {
-    m_canvas.setFont(font);
-    setFont(font);
+    m_setup = placement;
 }
 
 bool CanvasWidget::fitCanvas()
@@ -46,7 +47,7 @@ void CanvasWidget::paintEvent(QPaintEvent*)
         return;
     }
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(logical)), m_canvas.image());
-    if (m_setup != nullptr)
+    if (m_setup)
         paintSetup(painter, m_canvas, *m_setup);
 }
 

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "animationview.h"
-#include "imagecanvas.h"
+#include "plot/animationstrip.h"
+#include "plot/imagecanvas.h"
+#include "plot/viewstyle.h"
 
 #include <QWidget>
 
+#include <optional>
+
 namespace dryfriction {
 
-// A picture box: shows the persistent image of its canvas and nothing else.
-// The animation view also shows the set-up (the spring and the load) over its
-// image, at the placement the window keeps for it.
+// A view: shows the persistent image of its canvas and nothing else. The
+// animation strip also shows the set-up (the spring and the load) over its
+// image, where it was last told the set-up stands.
 class CanvasWidget : public QWidget {
     Q_OBJECT
 
@@ -19,13 +22,12 @@ public:
     ImageCanvas& canvas() { return m_canvas; }
     const ImageCanvas& canvas() const { return m_canvas; }
 
-    // Back colour, foreground colour and font of the canvas (and the widget).
-    void setColors(const QColor& back, const QColor& fore);
-    void setCanvasFont(const QFont& font);
+    // The font and colours of the canvas (and of the widget).
+    void setStyle(const ViewStyle& style);
 
-    // Draw the set-up at *placement over the image (nullptr: none). The
-    // placement must outlive the widget or be reset first.
-    void setSetup(const SetupPlacement* placement) { m_setup = placement; }
+    // Draws the set-up at this placement over the image from now on.
+    void showSetup(const SetupPlacement& placement);
+    const std::optional<SetupPlacement>& setup() const { return m_setup; }
 
     // Makes the canvas image match the widget's size and pixel ratio; a new
     // image is blank. Returns whether it was re-made.
@@ -37,7 +39,7 @@ protected:
 
 private:
     ImageCanvas m_canvas;
-    const SetupPlacement* m_setup = nullptr;
+    std::optional<SetupPlacement> m_setup;
 };
 
 }  // namespace dryfriction

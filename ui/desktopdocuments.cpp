@@ -1,4 +1,4 @@
-#include "desktopdocuments.h"
+#include "ui/desktopdocuments.h"
 
 #include <QDesktopServices>
 #include <QUrl>

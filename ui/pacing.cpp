@@ -1,4 +1,4 @@
-#include "pacing.h"
+#include "ui/pacing.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,7 +14,7 @@ constexpr qint64 kNsPerMs = 1'000'000;
 TimerPacingClock::TimerPacingClock(QObject* parent) : QObject(parent)
 {
     // The window's timer: it paces a run, one tick after each sample.
-    m_timer.setObjectName(QStringLiteral("Timer1"));
+    m_timer.setObjectName(QStringLiteral("pacingTimer"));
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &TimerPacingClock::fire);

@@ -51,12 +51,20 @@ public:
     virtual bool isActive() const = 0;
 };
 
+// Ends the program once its window has agreed to close.
+class ExitService {
+public:
+    virtual ~ExitService() = default;
+    virtual void exitProgram() = 0;
+};
+
 // Non-owning: whoever makes the window keeps the services alive longer.
 struct Services {
     MessageService* messages = nullptr;
     ToneService* tone = nullptr;
     DocumentOpener* documents = nullptr;
     PacingClock* clock = nullptr;
+    ExitService* exit = nullptr;
 };
 
 }  // namespace dryfriction

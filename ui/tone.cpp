@@ -1,4 +1,6 @@
-#include "tone.h"
+#include "ui/tone.h"
+
+#include "ui/sinetone.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -9,8 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <numbers>
 
 namespace dryfriction {
 
@@ -23,7 +23,6 @@ constexpr int kSampleRate = 44100;
 constexpr int kBufferMs = 100;
 constexpr int kDeadlineExtraMs = 2000;
 constexpr int kPollMs = 2;
-constexpr double kRampMs = 5;
 
 QAudioFormat toneFormat()
 {
@@ -34,70 +33,19 @@ QAudioFormat toneFormat()
     return f;
 }
 
-// Writes one sample value v in [-1, 1] in the format's sample type.
-void putSample(char* dest, QAudioFormat::SampleFormat format, double v)
-{
-    switch (format) {
-    case QAudioFormat::UInt8: {
-        const auto s = static_cast<quint8>(std::lround(127.5 + v * 127.5));
-        std::memcpy(dest, &s, sizeof s);
-        break;
-    }
-    case QAudioFormat::Int16: {
-        const auto s = static_cast<qint16>(std::lround(v * 32767.0));
-        std::memcpy(dest, &s, sizeof s);
-        break;
-    }
-    case QAudioFormat::Int32: {
-        const auto s = static_cast<qint32>(std::llround(v * 2147483647.0));
-        std::memcpy(dest, &s, sizeof s);
-        break;
-    }
-    case QAudioFormat::Float: {
-        const auto s = static_cast<float>(v);
-        std::memcpy(dest, &s, sizeof s);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
 }  // namespace
 
-QByteArray sineTone(const QAudioFormat& format, int frequencyHz, int durationMs, double amplitude)
-{
-    const int rate = format.sampleRate();
-    const int channels = format.channelCount();
-    const int bytesPerSample = format.bytesPerSample();
-    if (rate <= 0 || channels <= 0 || bytesPerSample <= 0 || durationMs <= 0
-        || format.sampleFormat() == QAudioFormat::Unknown)
-        return {};
-
-    const qint64 frames = static_cast<qint64>(rate) * durationMs / 1000;
-    const double ramp = std::max(1.0, kRampMs * rate / 1000.0);
-    QByteArray data(static_cast<qsizetype>(frames * channels * bytesPerSample), '\0');
-    char* out = data.data();
-    const double step = 2 * std::numbers::pi * frequencyHz / rate;
-    for (qint64 i = 0; i < frames; ++i) {
-        // A short linear fade in and out: a sine cut off mid-wave clicks.
-        const double edge = std::min<double>(static_cast<double>(i), static_cast<double>(frames - 1 - i));
-        const double gain = amplitude * std::min(1.0, edge / ramp);
-        const double v = gain * std::sin(step * static_cast<double>(i));
-        for (int c = 0; c < channels; ++c) {
-            putSample(out, format.sampleFormat(), v);
-            out += bytesPerSample;
-        }
-    }
-    return data;
-}
+struct AudioTone::Device {
+    std::unique_ptr<QAudioSink> sink;
+    QAudioFormat format;
+};
 
 AudioTone::AudioTone() = default;
 
 AudioTone::~AudioTone()
 {
-    if (m_sink)
-        m_sink->stop();
+    if (m_device)
+        m_device->sink->stop();
 }
 
 bool AudioTone::hasDevice() const
@@ -114,13 +62,15 @@ bool AudioTone::openSink()
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
         return false;
-    m_format = toneFormat();
-    if (!device.isFormatSupported(m_format))
-        m_format = device.preferredFormat();
-    if (m_format.sampleFormat() == QAudioFormat::Unknown || m_format.sampleRate() <= 0)
+    QAudioFormat format = toneFormat();
+    if (!device.isFormatSupported(format))
+        format = device.preferredFormat();
+    if (format.sampleFormat() == QAudioFormat::Unknown || format.sampleRate() <= 0)
         return false;
-    m_sink = std::make_unique<QAudioSink>(device, m_format);
-    m_sink->setBufferSize(m_format.bytesForDuration(qint64(kBufferMs) * 1000));
+    m_device = std::make_unique<Device>();
+    m_device->format = format;
+    m_device->sink = std::make_unique<QAudioSink>(device, format);
+    m_device->sink->setBufferSize(format.bytesForDuration(qint64(kBufferMs) * 1000));
     m_deviceUsable = true;
     return true;
 }
@@ -138,29 +88,31 @@ void AudioTone::play(int frequencyHz, int durationMs)
     clock.start();
     const qint64 deadlineMs = qint64(durationMs) + kDeadlineExtraMs;
 
-    QByteArray data = sineTone(m_format, frequencyHz, durationMs);
-    data.append(QByteArray(m_format.bytesForDuration(qint64(kBufferMs) * 1000), '\0'));
-    const qint64 playedUs = m_format.durationForBytes(static_cast<qint32>(data.size()));
+    QAudioSink* const sink = m_device->sink.get();
+    const QAudioFormat& format = m_device->format;
+    QByteArray data = sineTone(format, frequencyHz, durationMs);
+    data.append(QByteArray(format.bytesForDuration(qint64(kBufferMs) * 1000), '\0'));
+    const qint64 playedUs = format.durationForBytes(static_cast<qint32>(data.size()));
 
-    QIODevice* io = m_sink->start();
-    if (!io || m_sink->error() != QAudio::NoError) {
-        m_sink->stop();
+    QIODevice* io = sink->start();
+    if (!io || sink->error() != QAudio::NoError) {
+        sink->stop();
         return;
     }
 
     qsizetype written = 0;
     while (written < data.size() && clock.elapsed() < deadlineMs) {
         const qint64 n = io->write(data.constData() + written, data.size() - written);
-        if (n < 0 || m_sink->state() == QAudio::StoppedState)
+        if (n < 0 || sink->state() == QAudio::StoppedState)
             break;
         written += n;
         if (written < data.size())
             QThread::msleep(kPollMs);
     }
-    while (m_sink->processedUSecs() < playedUs && m_sink->state() != QAudio::StoppedState
+    while (sink->processedUSecs() < playedUs && sink->state() != QAudio::StoppedState
            && clock.elapsed() < deadlineMs)
         QThread::msleep(kPollMs);
-    m_sink->stop();
+    sink->stop();
 }
 
 }  // namespace dryfriction

@@ -1,23 +1,10 @@
 #pragma once
 
-#include "services.h"
-
-#include <QAudioFormat>
-#include <QByteArray>
+#include "ui/services.h"
 
 #include <memory>
 
-class QAudioSink;
-class QIODevice;
-
 namespace dryfriction {
-
-// PCM data of a sine tone in the given format: `durationMs` long, every
-// channel carrying the same wave, full scale times `amplitude` (0..1). The
-// first and last few milliseconds are ramped so the tone starts and stops
-// without a click. Empty for a format it cannot write.
-QByteArray sineTone(const QAudioFormat& format, int frequencyHz, int durationMs,
-                    double amplitude = 0.5);
 
 // The warning tone through the default audio output. play() blocks the
 // calling thread for the length of the tone, like a beep of the operating
@@ -39,8 +26,9 @@ public:
 private:
     bool openSink();
 
-    std::unique_ptr<QAudioSink> m_sink;
-    QAudioFormat m_format;
+    // The sink and its format, once a device has been found.
+    struct Device;
+    std::unique_ptr<Device> m_device;
     bool m_deviceChecked = false;
     bool m_deviceUsable = false;
 };

@@ -1,0 +1,22 @@
+#include "plot/loadanimation.h"
+
+namespace dryfriction {
+
+LoadAnimation::LoadAnimation(const SetupPlacement& start, double wallX)
+    : m_placement(start), m_wallX(wallX)
+{
+}
+
+bool LoadAnimation::follow(double x)
+{
+    bool moved = false;
+    if (m_samplesSinceMove == kSamplesPerMove) {
+        m_placement = placedAt(m_placement, x, m_wallX);
+        m_samplesSinceMove = 0;
+        moved = true;
+    }
+    ++m_samplesSinceMove;
+    return moved;
+}
+
+}  // namespace dryfriction

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "plot/animationstrip.h"
+
+namespace dryfriction {
+
+// The load on the strip during a run. It follows the samples in steps of five
+// (at the 6th, 11th, 16th ... sample) rather than at every one: the strip is
+// redrawn a fifth as often, and the motion still reads as motion.
+class LoadAnimation {
+public:
+    LoadAnimation() = default;
+    LoadAnimation(const SetupPlacement& start, double wallX);
+
+    // Takes the coordinate of the next sample; true when the load moved to it.
+    bool follow(double x);
+
+    const SetupPlacement& placement() const { return m_placement; }
+
+private:
+    static constexpr int kSamplesPerMove = 5;
+
+    SetupPlacement m_placement;
+    double m_wallX = 0;
+    int m_samplesSinceMove = 0;
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,86 @@
+#include "plot/graphdescription.h"
+
+#include "plot/plotcolors.h"
+
+#include <array>
+
+namespace dryfriction {
+
+std::span<const GraphDescription> timeGraphs()
+{
+    static const std::array<GraphDescription, 4> graphs{{
+        // The coordinate x, with the stagnation zone as a grey band and the
+        // envelope of the swings.
+        {
+            .value = [](const MotionSample& s) { return s.x; },
+            .traceColor = kRed,
+            .top = [](const PlotRanges& r) { return r.xTop; },
+            .bottom = [](const PlotRanges& r) { return r.xBottom; },
+            .fixedDivisions = 0,
+            .symmetricLines = true,
+            .stagnationBand = true,
+            .verticalsEndAtZero = false,
+            .timeLabelLevel = -0.04,
+            .timeCaptionLevel = -0.15,
+            .legendLevel = 0.9,
+            .envelope = true,
+            .fontPoints = 9.75,
+            .windowBackground = false,
+        },
+        // The velocity projection Vx.
+        {
+            .value = [](const MotionSample& s) { return s.vx; },
+            .traceColor = kBlue,
+            .top = [](const PlotRanges& r) { return static_cast<double>(r.vTop); },
+            .bottom = [](const PlotRanges& r) { return static_cast<double>(r.vBottom); },
+            .fixedDivisions = 0,
+            .symmetricLines = true,
+            .stagnationBand = false,
+            .verticalsEndAtZero = false,
+            .timeLabelLevel = -0.04,
+            .timeCaptionLevel = -0.15,
+            .legendLevel = 0.9,
+            .envelope = false,
+            .fontPoints = 9,
+            .windowBackground = false,
+        },
+        // The energy over its initial value: lines every tenth from 0.1 to 1.1
+        // (the last one lies above the top edge).
+        {
+            .value = [](const MotionSample& s) { return s.energyRatio; },
+            .traceColor = kRed,
+            .top = [](const PlotRanges& r) { return static_cast<double>(r.wTop); },
+            .bottom = [](const PlotRanges& r) { return r.wBottom; },
+            .fixedDivisions = 12,
+            .symmetricLines = false,
+            .stagnationBand = false,
+            .verticalsEndAtZero = true,
+            .timeLabelLevel = -0.04,
+            .timeCaptionLevel = -0.11,
+            .legendLevel = 0.94,
+            .envelope = false,
+            .fontPoints = 9,
+            .windowBackground = true,
+        },
+        // The path travelled.
+        {
+            .value = [](const MotionSample& s) { return s.path; },
+            .traceColor = kRed,
+            .top = [](const PlotRanges& r) { return r.pathTop; },
+            .bottom = [](const PlotRanges& r) { return static_cast<double>(r.pathBottom); },
+            .fixedDivisions = 0,
+            .symmetricLines = false,
+            .stagnationBand = false,
+            .verticalsEndAtZero = true,
+            .timeLabelLevel = 0.06,
+            .timeCaptionLevel = 0.09,
+            .legendLevel = 0.94,
+            .envelope = false,
+            .fontPoints = 9,
+            .windowBackground = true,
+        },
+    }};
+    return graphs;
+}
+
+}  // namespace dryfriction

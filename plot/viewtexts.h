@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace dryfriction {
+
+// The words the views print. The drawing layer holds no text of its own: the
+// interface hands it these, in the user's language, with the decimal
+// separator of the user's locale for the grid labels.
+struct ViewTexts {
+    QString decimalPoint = QStringLiteral(".");
+    QString stripCaption;                // the coordinate axis of the animation strip
+    std::vector<QString> graphCaptions;  // the value axis of each time graph, in table order
+    QString timeCaption;                 // the time axis of every graph
+    QString legendStops;                 // what the red dashed markers are
+    QString legendExtremes;              // what the blue dashed markers are
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace dryfriction {
+
+// A small window about the people behind the program: a picture and a few
+// lines. It has no commands of its own and is closed by its close box.
+class AuthorsWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AuthorsWindow(QWidget* parent = nullptr);
+
+    static constexpr int kClientWidth = 222;
+    static constexpr int kClientHeight = 297;
+
+    QString credits() const;
+
+private:
+    QLabel* m_portrait = nullptr;
+    QLabel* m_credits = nullptr;
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,85 @@
+#include "ui/captions.h"
+
+#include "ui/viewcatalog.h"
+
+#include "model/numberformat.h"
+
+#include <QCoreApplication>
+
+namespace dryfriction {
+
+namespace {
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("Captions", text);
+}
+
+// The pattern "0.000E+00" (digits 3) or "0.0000E+00" (digits 4).
+QString scientific(double value, int digits, const QString& decimalPoint)
+{
+    return QString::fromStdString(formatScientific(value, digits, decimalPoint.toStdString()));
+}
+
+}  // namespace
+
+CharacteristicCaptions characteristicCaptions(const MotionCharacteristics& c, const QString& dp)
+{
+    CharacteristicCaptions out;
+    out.frequency = translated(QT_TRANSLATE_NOOP("Captions", "w= %1 рад/с")).arg(scientific(c.omega, 3, dp));
+    out.period = c.omega != 0 ? translated(QT_TRANSLATE_NOOP("Captions", "To= %1 с")).arg(scientific(c.period, 3, dp))
+                              : translated(QT_TRANSLATE_NOOP("Captions", "To-->00"));
+    out.zoneHalfWidth = translated(QT_TRANSLATE_NOOP("Captions", "a= %1 м")).arg(scientific(c.zoneHalfWidth, 3, dp));
+    // The unit is written with a Latin c.
+    out.velocityScale = translated(QT_TRANSLATE_NOOP("Captions", "Va= %1 м/c")).arg(scientific(c.velocityScale, 3, dp));
+    out.amplitude = translated(QT_TRANSLATE_NOOP("Captions", "Ao/a= %1 ")).arg(scientific(c.firstAmplitude, 4, dp));
+    out.firstStop = translated(QT_TRANSLATE_NOOP("Captions", "tau_0= %1 ")).arg(scientific(c.firstStop, 3, dp));
+    out.finalStop = translated(QT_TRANSLATE_NOOP("Captions", "t_m= %1 ")).arg(scientific(c.finalStop, 3, dp));
+    return out;
+}
+
+QString finalCoordinatePrefix()
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "X_end="));
+}
+
+QString pathPrefix()
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "П_end="));
+}
+
+QString runFinalCoordinate(double x, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "X_end=%1")).arg(scientific(x, 3, dp));
+}
+
+QString runFinalPath(double path, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "П_end=%1")).arg(scientific(path, 3, dp));
+}
+
+QString analyticFinalCoordinate(float distance, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "|X_end|=%1")).arg(scientific(distance, 3, dp));
+}
+
+QString analyticFinalPathCaption(float path, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "П_end=%1")).arg(scientific(path, 3, dp));
+}
+
+ViewTexts viewTexts(const QString& decimalPoint)
+{
+    ViewTexts texts;
+    texts.decimalPoint = decimalPoint;
+    const std::span<const ViewEntry> views = viewCatalog();
+    texts.stripCaption = axisCaptionText(views.front());
+    for (const ViewEntry& graph : views.subspan(1))
+        texts.graphCaptions.push_back(axisCaptionText(graph));
+    texts.timeCaption = translated(QT_TRANSLATE_NOOP("Captions", "2*pi*t/T"));
+    texts.legendStops = translated(QT_TRANSLATE_NOOP("Captions", "Красный пунктир - время в точках остановки. Vx=0"));
+    texts.legendExtremes = translated(QT_TRANSLATE_NOOP("Captions", "Синий пунктир   - время, когда скорость экстремальна"));
+    return texts;
+}
+
+}  // namespace dryfriction

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "plot/viewtexts.h"
+
+#include "model/characteristics.h"
+#include "model/motion.h"
+
+#include <QString>
+
+namespace dryfriction {
+
+// The texts of the window's value labels and of the views, in the user's
+// language, with the decimal separator `decimalPoint` (the user's locale).
+
+// The characteristics panel.
+struct CharacteristicCaptions {
+    QString frequency;      // "w= 2.000E+01 рад/с"
+    QString period;         // "To= 3.142E-01 с", or "To-->00" without a period
+    QString zoneHalfWidth;  // "a= 4.907E-03 м"
+    QString velocityScale;  // "Va= 9.814E-02 м/c"
+    QString amplitude;      // "Ao/a= 1.2093E+01 "
+    QString firstStop;      // "tau_0= 5.191E-01 "
+    QString finalStop;      // "t_m= 1.937E+01 "
+};
+
+CharacteristicCaptions characteristicCaptions(const MotionCharacteristics& c, const QString& decimalPoint);
+
+// The result labels: bare before a run, the run's last sample after it, and
+// the closed-form values on request.
+QString finalCoordinatePrefix();
+QString pathPrefix();
+QString runFinalCoordinate(double x, const QString& decimalPoint);
+QString runFinalPath(double path, const QString& decimalPoint);
+QString analyticFinalCoordinate(float distance, const QString& decimalPoint);
+QString analyticFinalPathCaption(float path, const QString& decimalPoint);
+
+// Everything the views print.
+ViewTexts viewTexts(const QString& decimalPoint);
+
+}  // namespace dryfriction

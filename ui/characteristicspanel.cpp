@@ -1,0 +1,107 @@
+#include "ui/characteristicspanel.h"
+
+#include "ui/captions.h"
+#include "ui/clickablelabel.h"
+#include "ui/controlstyle.h"
+#include "ui/windowlayout.h"
+
+#include "model/analytic.h"
+
+#include <QLocale>
+
+namespace dryfriction {
+
+namespace {
+
+QString decimalPoint()
+{
+    return QLocale().decimalPoint();
+}
+
+}  // namespace
+
+CharacteristicsPanel::CharacteristicsPanel(QWidget* client) : QObject(client)
+{
+    const QColor text = windowTextColor();
+    const QFont font = serifFont(11.25);
+    const auto value = [&](const char* name, const QString& tip, const QColor& fore = windowTextColor()) {
+        return makeLabel(new QLabel(client), name, tip, font, kValueColor, fore, Border::Sunken);
+    };
+    m_title = makeLabel(new QLabel(tr("Характеристики"), client), "characteristicsTitle",
+                        tr("Характеристики движения"), serifFont(11.25, true), kPanelColor, text);
+    m_frequency = value("frequencyLabel", tr("Размерная циклическая частота колебаний"));
+    m_period = value("periodLabel", tr("Размерный период колебаний"));
+    m_zoneHalfWidth = value("zoneHalfWidthLabel", tr("Размерная полуширина зоны застоя"));
+    m_velocityScale = value("velocityScaleLabel", tr("Нормировка скорости"));
+    m_finalStop = value("finalStopLabel", tr("Безразмерное время конечной остановки"), Qt::black);
+    m_firstStop = value("firstStopLabel", tr("безразмерное время начльной остановки"));
+    m_amplitude = value("amplitudeLabel", tr("Безразмерная амплитуда колебаний"));
+
+    m_finalCoordinate = new ClickableLabel(finalCoordinatePrefix(), client);
+    makeLabel(m_finalCoordinate, "finalCoordinateLabel",
+              tr("Конечная координата ( численно). Нажмите для аналитического расчёта"), font, kValueColor, text,
+              Border::Sunken);
+    m_path = new ClickableLabel(pathPrefix(), client);
+    makeLabel(m_path, "pathLabel", tr("Путь до конечной остановки ( численно). Нажмите для аналитического расчёта"),
+              font, kValueColor, text, Border::Sunken);
+
+    connect(m_finalCoordinate, &ClickableLabel::clicked, this, &CharacteristicsPanel::showAnalyticCoordinate);
+    connect(m_path, &ClickableLabel::clicked, this, [this] {
+        showAnalyticCoordinate();
+        showAnalyticPath();
+    });
+}
+
+void CharacteristicsPanel::showCharacteristics(const MotionCharacteristics& c)
+{
+    m_characteristics = c;
+    const CharacteristicCaptions captions = characteristicCaptions(c, decimalPoint());
+    m_frequency->setText(captions.frequency);
+    m_period->setText(captions.period);
+    m_zoneHalfWidth->setText(captions.zoneHalfWidth);
+    m_velocityScale->setText(captions.velocityScale);
+    m_amplitude->setText(captions.amplitude);
+    m_firstStop->setText(captions.firstStop);
+    m_finalStop->setText(captions.finalStop);
+}
+
+void CharacteristicsPanel::showRunResult(const RunResult& result)
+{
+    m_finalCoordinate->setText(runFinalCoordinate(result.finalX, decimalPoint()));
+    m_path->setText(runFinalPath(result.finalPath, decimalPoint()));
+}
+
+void CharacteristicsPanel::resetResults()
+{
+    m_finalCoordinate->setText(finalCoordinatePrefix());
+    m_path->setText(pathPrefix());
+}
+
+void CharacteristicsPanel::showAnalyticCoordinate()
+{
+    const float distance = analyticFinalDistance(m_characteristics.firstAmplitude);
+    m_finalCoordinate->setText(analyticFinalCoordinate(distance, decimalPoint()));
+}
+
+void CharacteristicsPanel::showAnalyticPath()
+{
+    const float distance = analyticFinalDistance(m_characteristics.firstAmplitude);
+    const float path = analyticFinalPath(distance, m_characteristics.initialEnergy);
+    m_path->setText(analyticFinalPathCaption(path, decimalPoint()));
+}
+
+void CharacteristicsPanel::place(const WindowLayout& layout)
+{
+    dryfriction::place(m_title, layout.characteristicsTitle);
+    dryfriction::place(m_frequency, layout.frequency);
+    dryfriction::place(m_period, layout.period);
+    dryfriction::place(m_zoneHalfWidth, layout.zoneHalfWidth);
+    dryfriction::place(m_velocityScale, layout.velocityScale);
+    dryfriction::place(m_finalStop, layout.finalStop);
+    dryfriction::place(m_firstStop, layout.firstStop);
+    dryfriction::place(m_amplitude, layout.amplitude);
+    dryfriction::place(m_finalCoordinate, layout.finalCoordinate);
+    dryfriction::place(m_path, layout.path);
+}
+
+}  // namespace dryfriction

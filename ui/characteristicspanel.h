@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/characteristics.h"
+#include "model/motion.h"
+
+#include <QObject>
+
+class QLabel;
+class QWidget;
+
+namespace dryfriction {
+
+class ClickableLabel;
+struct WindowLayout;
+
+// The characteristics of the problem in force and the two results of a run:
+// the final coordinate and the path. A click on a result shows its value in
+// closed form instead, for comparison.
+class CharacteristicsPanel : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CharacteristicsPanel(QWidget* client);
+
+    void showCharacteristics(const MotionCharacteristics& c);
+    // The results of a run's last sample.
+    void showRunResult(const RunResult& result);
+    // The bare result captions, as before any run.
+    void resetResults();
+    void place(const WindowLayout& layout);
+
+    ClickableLabel* finalCoordinateLabel() const { return m_finalCoordinate; }
+    ClickableLabel* pathLabel() const { return m_path; }
+
+private:
+    // The closed-form final coordinate (its distance from the centre); the
+    // path shows the closed-form path to the final stop along with it.
+    void showAnalyticCoordinate();
+    void showAnalyticPath();
+
+    MotionCharacteristics m_characteristics;
+    QLabel* m_title = nullptr;
+    QLabel* m_frequency = nullptr;
+    QLabel* m_period = nullptr;
+    QLabel* m_zoneHalfWidth = nullptr;
+    QLabel* m_velocityScale = nullptr;
+    QLabel* m_finalStop = nullptr;
+    QLabel* m_firstStop = nullptr;
+    QLabel* m_amplitude = nullptr;
+    ClickableLabel* m_finalCoordinate = nullptr;
+    ClickableLabel* m_path = nullptr;
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,279 @@
+#include "ui/mainwindow.h"
+
+#include "ui/accessibility.h"
+#include "ui/authorswindow.h"
+#include "ui/canvaswidget.h"
+#include "ui/captions.h"
+#include "ui/characteristicspanel.h"
+#include "ui/controlstyle.h"
+#include "ui/parameterpanel.h"
+#include "ui/programmenus.h"
+#include "ui/rulemessages.h"
+#include "ui/viewchooser.h"
+#include "ui/viewstack.h"
+#include "ui/windowlayout.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace dryfriction {
+
+namespace {
+
+// The tone is 880 Hz; its length is counted in units of 12 ms.
+constexpr int kToneHz = 880;
+constexpr int kToneUnitMs = 12;
+constexpr int kErrorBeep = 25;  // 300 ms, for a rejected value
+constexpr int kEndBeep = 50;    // 600 ms, at the end of a run
+
+constexpr QColor kForegroundRed{255, 0, 0};
+
+QString decimalPoint()
+{
+    return QLocale().decimalPoint();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_services(services),
+      m_run(*services.clock)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(restCaption());
+
+    // The client area: light grey with a red foreground and a large window
+    // font, though nothing is drawn on it; every control sets its own.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    setColors(m_client, kPanelColor, kForegroundRed);
+    m_client->setFont(sansFont(24));
+    setCentralWidget(m_client);
+
+    // The start button comes first: it is first in the tab order and has the
+    // focus when the window opens.
+    m_startButton = new QPushButton(tr("ПУСК"), m_client);
+    m_startButton->setObjectName(QStringLiteral("startButton"));
+    m_startButton->setToolTip(tr("запуск установки"));
+    m_startButton->setFont(sansFont(8.25, true));
+    m_startButton->setFocus();
+
+    m_parameters = new ParameterPanel(m_client);
+    m_characteristics = new CharacteristicsPanel(m_client);
+    m_chooser = new ViewChooser(m_client);
+    m_views = new ViewStack(m_client);
+    createSlowdown();
+
+    QWidget* previous = m_startButton;
+    for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
+                         InputField::V0, InputField::Time}) {
+        QWidget::setTabOrder(previous, m_parameters->field(f));
+        previous = m_parameters->field(f);
+    }
+    QWidget::setTabOrder(previous, m_chooser->option(0));
+    QWidget::setTabOrder(m_chooser->option(0), m_slowdownBar);
+
+    m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
+    connectParts();
+
+    // Nothing is computed until the first resize of the client area, which
+    // comes when the window is shown. The menu bar lies outside the client
+    // area, so the window is taller by it.
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    m_client->resize(kClientWidth, kClientHeight);
+    nameForScreenReaders(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::restCaption()
+{
+    return tr("Моделирование колебаний при сухом трении");
+}
+
+QWidget* MainWindow::authorsWindow() const
+{
+    return m_menus->authorsWindow();
+}
+
+// The slowdown: whole values 1 (left) to 9 (right). Its change comes on a
+// click or when the thumb is released, not while it is dragged.
+void MainWindow::createSlowdown()
+{
+    m_slowdownBar = new QScrollBar(Qt::Horizontal, m_client);
+    m_slowdownBar->setObjectName(QStringLiteral("slowdownBar"));
+    m_slowdownBar->setRange(RunController::kMinSlowdown, RunController::kMaxSlowdown);
+    m_slowdownBar->setSingleStep(1);
+    m_slowdownBar->setPageStep(1);
+    m_slowdownBar->setValue(m_run.slowdown());
+    m_slowdownBar->setTracking(false);
+
+    m_slowdownValue = makeLabel(new QLabel(m_client), "slowdownValue", tr("Замедление времени"), serifFont(11.25),
+                                kPanelColor, Qt::black);
+    m_slowdownValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void MainWindow::connectParts()
+{
+    m_client->installEventFilter(this);
+    connect(&m_problem, &ProblemState::changed, this, &MainWindow::refresh);
+    connect(m_parameters, &ParameterPanel::edited, this, &MainWindow::applyEdit);
+    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startRun);
+    connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
+    connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
+    connect(&m_run, &RunController::sampleTaken, m_views, &ViewStack::drawSample);
+    connect(&m_run, &RunController::loadMoved, m_views, &ViewStack::moveSetup);
+    connect(&m_run, &RunController::finished, this, &MainWindow::finishRun);
+}
+
+void MainWindow::refresh()
+{
+    const WindowLayout layout = computeLayout(static_cast<float>(m_client->width()),
+                                              static_cast<float>(m_client->height()), m_views->count());
+    m_parameters->place(layout);
+    m_characteristics->place(layout);
+    place(m_startButton, layout.startButton);
+    m_chooser->place(layout);
+    m_views->place(layout);
+    place(m_slowdownBar, layout.slowdownBar);
+    place(m_slowdownValue, layout.slowdownValue);
+    showChosenView();
+
+    const ProblemParameters& p = m_problem.parameters();
+    for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
+                         InputField::V0, InputField::Time})
+        m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
+    m_slowdownValue->setText(QString::number(m_run.slowdown()));
+    m_characteristics->resetResults();
+    m_characteristics->showCharacteristics(m_problem.characteristics());
+
+    m_views->clear();
+    m_views->drawFrames(m_problem.ranges(), p.x0, viewTexts(decimalPoint()));
+}
+
+// Every change of a field's text is a complete edit: the text is read,
+// checked, corrected with a message when it makes no sense, and the field
+// shows the canonical text of what was stored; then the problem is applied.
+void MainWindow::applyEdit(InputField field, const QString& text)
+{
+    const EditOutcome outcome = applyFieldText(field, text.toStdString(), m_problem.parameters());
+    for (const EditPass& pass : outcome.passes) {
+        if (pass.correction) {
+            if (pass.correction->beep)
+                beep(kErrorBeep);
+            m_services.messages->inform(this, tr("Ошибка"), ruleMessage(pass.correction->rule));
+        }
+        m_parameters->showText(field, QString::fromStdString(pass.text));
+    }
+    m_problem.setParameters(outcome.parameters);
+}
+
+void MainWindow::startRun()
+{
+    if (m_run.isRunning())
+        return;
+
+    m_parameters->setEditable(false);
+    m_startButton->setEnabled(false);
+    // Results reset, graphs without traces.
+    refresh();
+    // The size is locked while the run draws, the window staying where it is.
+    lockSize(true);
+    setWindowTitle(tr("При работе размер окна изменить нельзя!"));
+
+    // The graphs' frames are drawn once more over the fresh ones, which gives
+    // their text during a run the weight it has always had.
+    const ViewTexts texts = viewTexts(decimalPoint());
+    m_views->redrawGraphFrames(m_problem.ranges(), texts);
+    m_views->drawRunPreamble(m_problem.ranges(), m_problem.parameters(), m_problem.characteristics(), texts);
+    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup(),
+                m_problem.ranges().animLeft);
+}
+
+void MainWindow::finishRun(const RunResult& result)
+{
+    m_characteristics->showRunResult(result);
+    beep(kEndBeep);
+    m_parameters->setEditable(true);
+    m_startButton->setEnabled(true);
+    lockSize(false);
+    setWindowTitle(restCaption());
+    emit runFinished();
+}
+
+// Exactly one view is shown; the slowdown bar and its value only with the
+// animation, the only view a run paces visibly.
+void MainWindow::showChosenView()
+{
+    const int view = m_chooser->currentView();
+    m_views->showOnly(view);
+    m_slowdownBar->setVisible(view == 0);
+    m_slowdownValue->setVisible(view == 0);
+}
+
+// Also during a run: the new value governs the pause after the next sample.
+void MainWindow::setSlowdown(int slowdown)
+{
+    m_run.setSlowdown(slowdown);
+    m_slowdownValue->setText(QString::number(slowdown));
+}
+
+// Locked, the window cannot be resized but stays shown and in place (changing
+// the window flags would hide and re-create it). update() gets the new size
+// hints to the window system at once.
+void MainWindow::lockSize(bool locked)
+{
+    if (locked) {
+        setFixedSize(size());
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    update();
+}
+
+// Returns when the tone has ended.
+void MainWindow::beep(int units)
+{
+    m_services.tone->play(kToneHz, units * kToneUnitMs);
+}
+
+// Closing asks first. Yes ends the program at once, a run and the authors
+// window with it; No keeps everything as it was.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    if (!m_services.messages->askYesNo(this, tr("На Выход"), tr("Вы абсолютно уверены?"))) {
+        event->ignore();
+        return;
+    }
+    m_exiting = true;
+    m_run.stop();
+    if (QWidget* authors = authorsWindow())
+        authors->close();
+    event->accept();
+    m_services.exit->exitProgram();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A resize of the client area relays out and redraws everything. During
+    // a run the window is locked against resizing; should a resize come
+    // through all the same, it is not allowed to wipe the traces being drawn:
+    // the controls keep their places until the next resize at rest.
+    if (watched == m_client && event->type() == QEvent::Resize && !m_run.isRunning())
+        refresh();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace dryfriction

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "ui/problemstate.h"
+#include "ui/runcontroller.h"
+#include "ui/services.h"
+
+#include "model/inputrules.h"
+#include "model/motion.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+
+namespace dryfriction {
+
+class CharacteristicsPanel;
+class ParameterPanel;
+class ProgramMenus;
+class ViewChooser;
+class ViewStack;
+
+// The main window: the problem's parameters, its characteristics, the views
+// and the start of a run. It applies the user's edits to the problem, lays
+// itself out at any size, starts and stops runs and shows what they report.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const ProblemState& problem() const { return m_problem; }
+    int slowdown() const { return m_run.slowdown(); }
+    bool isRunning() const { return m_run.isRunning(); }
+
+    // The client area (everything below the menu bar), where the controls live.
+    QWidget* clientArea() const { return m_client; }
+    // The authors window, once it has been shown.
+    QWidget* authorsWindow() const;
+
+    // The window's caption at rest.
+    static QString restCaption();
+    // The initial size of the client area.
+    static constexpr int kClientWidth = 640;
+    static constexpr int kClientHeight = 537;
+
+    // Lays the window out for its size and shows the problem in force afresh:
+    // the fields' texts, the characteristics, bare results, empty views.
+    void refresh();
+
+signals:
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createSlowdown();
+    void connectParts();
+    void applyEdit(InputField field, const QString& text);
+    void startRun();
+    void finishRun(const RunResult& result);
+    void showChosenView();
+    void setSlowdown(int slowdown);
+    void lockSize(bool locked);
+    void beep(int units);
+
+    Services m_services;
+    ProblemState m_problem;
+    RunController m_run;
+    // Set once the exit is confirmed: the window then closes without asking again.
+    bool m_exiting = false;
+
+    QWidget* m_client = nullptr;
+    QPushButton* m_startButton = nullptr;
+    ParameterPanel* m_parameters = nullptr;
+    CharacteristicsPanel* m_characteristics = nullptr;
+    ViewChooser* m_chooser = nullptr;
+    ViewStack* m_views = nullptr;
+    QScrollBar* m_slowdownBar = nullptr;
+    QLabel* m_slowdownValue = nullptr;
+    ProgramMenus* m_menus = nullptr;
+};
+
+}  // namespace dryfriction

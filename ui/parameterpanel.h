@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/inputrules.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace dryfriction {
+
+struct WindowLayout;
+
+// The input column: a title and one captioned field per parameter. It turns
+// the user's typing into edits of a field and shows the texts it is given,
+// without taking those for typing.
+class ParameterPanel : public QObject {
+    Q_OBJECT
+
+public:
+    // The controls are made on `client`, where the window lays them out.
+    explicit ParameterPanel(QWidget* client);
+
+    QLineEdit* field(InputField f) const { return m_fields[index(f)]; }
+    QLabel* caption(InputField f) const { return m_captions[index(f)]; }
+
+    // Writes the field's text; this is not an edit.
+    void showText(InputField f, const QString& text);
+    // Whether the fields take input (not during a run).
+    void setEditable(bool editable);
+    void place(const WindowLayout& layout);
+
+signals:
+    // The text of a field was changed by the user (typed, pasted, deleted).
+    void edited(InputField field, const QString& text);
+
+private:
+    static constexpr std::size_t index(InputField f) { return static_cast<std::size_t>(f); }
+
+    QLabel* m_title = nullptr;
+    std::array<QLabel*, 6> m_captions{};
+    std::array<QLineEdit*, 6> m_fields{};
+};
+
+}  // namespace dryfriction

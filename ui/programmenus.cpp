@@ -1,0 +1,109 @@
+#include "ui/programmenus.h"
+
+#include "ui/authorswindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStringList>
+
+namespace dryfriction {
+
+ProgramMenus::ProgramMenus(QMainWindow& window, MessageService& messages, DocumentOpener& documents)
+    : QObject(&window), m_window(window), m_messages(messages), m_documents(documents)
+{
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+
+    QMenu* file = bar->addMenu(tr("&Файл"));
+    file->setObjectName(QStringLiteral("fileMenu"));
+    addDocument(file, "theoryAction", tr("Справка1"), QStringLiteral("spravka.pdf"));
+    addDocument(file, "problemsAction", tr("Справка2"), QStringLiteral("spravka2.pdf"));
+    addDocument(file, "coulombAction", tr("Кулон"), QStringLiteral("Coulomb.pdf"));
+    addDocument(file, "amontonsAction", tr("Амонтон"), QStringLiteral("Amontons.pdf"));
+
+    QMenu* help = bar->addMenu(tr("&Помощь"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    // The instruction is plain text, shown by the desktop's text viewer.
+    addDocument(help, "instructionAction", tr("Инструкция"), QStringLiteral("instruction.txt"), Viewer::Text);
+    addDocument(help, "controlsAction", tr("Управление"), QStringLiteral("uprav.pdf"));
+    help->addSeparator()->setObjectName(QStringLiteral("helpSeparator"));
+    QAction* authors = help->addAction(tr("Авторы"));
+    authors->setObjectName(QStringLiteral("authorsAction"));
+    connect(authors, &QAction::triggered, this, &ProgramMenus::showAuthors);
+    QAction* about = help->addAction(tr("О программе"));
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, &ProgramMenus::showAbout);
+}
+
+QAction* ProgramMenus::addDocument(QMenu* menu, const char* name, const QString& caption, const QString& fileName,
+                                   Viewer viewer)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, fileName, viewer] { openDocument(fileName, viewer); });
+    return action;
+}
+
+// The help documents lie in the working directory. They open by absolute
+// path; a missing file or a failed open is said in a message box naming the
+// file and the folder searched.
+void ProgramMenus::openDocument(const QString& fileName, Viewer viewer)
+{
+    const QString folder = QDir::currentPath();
+    const QString path = QDir(folder).absoluteFilePath(fileName);
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!QFileInfo(path).isFile()) {
+        m_messages.inform(&m_window, tr("Ошибка"), tr("Файл «%1» не найден в папке\n%2").arg(fileName, shownFolder));
+        return;
+    }
+    const bool opened = viewer == Viewer::Text ? m_documents.openText(path) : m_documents.openDocument(path);
+    if (!opened)
+        m_messages.inform(&m_window, tr("Ошибка"),
+                          tr("Не удалось открыть файл «%1» из папки\n%2\nНет программы для его просмотра.")
+                              .arg(fileName, shownFolder));
+}
+
+void ProgramMenus::showAbout()
+{
+    const QStringList lines = {
+        tr("Программа моделирует колебания при сухом трении"),
+        tr(" "),
+        tr("История версий:"),
+        tr("версия 1.0, 22.07.2019, Linux и другие системы с Qt 6; учебная программа; написана участниками "
+           "проекта dryfriction"),
+        tr(" "),
+        tr("Государственной регистрации программа не проходила."),
+        tr("Движение груза рассчитывается в замкнутой форме,"),
+        tr("в безразмерных координате, скорости и времени."),
+        tr("Справочные документы открываются из текущей папки."),
+        tr("Программа не читает и не записывает файлов данных."),
+    };
+    m_messages.inform(&m_window, tr("О ПРОГРАММЕ"), lines.join(QLatin1Char('\n')));
+}
+
+void ProgramMenus::showAuthors()
+{
+    if (!m_authors)
+        m_authors = new AuthorsWindow(&m_window);
+
+    // Centred over the main window, outer frames against outer frames.
+    // Before its first showing the authors window has no frame yet: it gets
+    // the frame of the main window, drawn by the same window manager.
+    const QRect outer = m_window.frameGeometry();
+    QRect inner = m_authors->frameGeometry();
+    if (!m_authors->isVisible()) {
+        const QRect client = m_window.geometry();
+        inner = m_authors->geometry().adjusted(outer.left() - client.left(), outer.top() - client.top(),
+                                               outer.right() - client.right(), outer.bottom() - client.bottom());
+    }
+    m_authors->move((outer.width() - inner.width()) / 2 + outer.left(),
+                    (outer.height() - inner.height()) / 2 + outer.top());
+    m_authors->show();
+    m_authors->raise();
+}
+
+}  // namespace dryfriction

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/services.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace dryfriction {
+
+class AuthorsWindow;
+
+// The menus of the main window: "Файл" opens the help documents on the theory,
+// the problems and the history of friction; "Помощь" the instruction and the
+// guide to the controls, and shows the authors and what the program is.
+class ProgramMenus : public QObject {
+    Q_OBJECT
+
+public:
+    ProgramMenus(QMainWindow& window, MessageService& messages, DocumentOpener& documents);
+
+    // The authors window, once it has been shown.
+    AuthorsWindow* authorsWindow() const { return m_authors; }
+
+private:
+    enum class Viewer { Document, Text };
+
+    QAction* addDocument(QMenu* menu, const char* name, const QString& caption, const QString& fileName,
+                         Viewer viewer = Viewer::Document);
+    void openDocument(const QString& fileName, Viewer viewer);
+    void showAbout();
+    void showAuthors();
+
+    QMainWindow& m_window;
+    MessageService& m_messages;
+    DocumentOpener& m_documents;
+    QPointer<AuthorsWindow> m_authors;
+};
+
+}  // namespace dryfriction

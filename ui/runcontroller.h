@@ -1,0 +1,68 @@
+#pragma once
+
+#include "plot/loadanimation.h"
+
+#include "model/characteristics.h"
+#include "model/motion.h"
+#include "model/parameters.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace dryfriction {
+
+class PacingClock;
+
+// A run of the simulation: it takes the samples one by one, moves the load,
+// and paces the samples so that the run can be watched: after every sample,
+// the last one included, the clock waits slowdown x 10 ms. The window starts
+// and stops a run and shows what it reports; between two samples the event
+// loop runs, so the window stays responsive without a nested loop or a busy
+// wait.
+class RunController : public QObject {
+    Q_OBJECT
+
+public:
+    // One step of the slowdown, in milliseconds of pause after a sample.
+    static constexpr int kPauseStepMs = 10;
+    static constexpr int kMinSlowdown = 1;
+    static constexpr int kMaxSlowdown = 9;
+    static constexpr int kStartupSlowdown = 5;
+
+    explicit RunController(PacingClock& clock, QObject* parent = nullptr);
+
+    // The pause after the next sample is slowdown x 10 ms, also when it
+    // changes during a run.
+    void setSlowdown(int slowdown);
+    int slowdown() const { return m_slowdown; }
+
+    bool isRunning() const { return m_running; }
+
+    // Starts a run of the problem with the load set out at `start` on the
+    // strip whose wall is at `wallX`; the first sample is taken at once.
+    void start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start,
+               double wallX);
+    // Ends a run at once, without its end: the program is closing.
+    void stop();
+
+signals:
+    // Each sample, in order, before the pause that follows it.
+    void sampleTaken(const dryfriction::MotionSample& sample);
+    // The load moved to a new place on the strip.
+    void loadMoved(const dryfriction::SetupPlacement& placement);
+    // The pause after the last sample is over; the run has ended.
+    void finished(const dryfriction::RunResult& result);
+
+private:
+    void takeSample();
+    void tick();
+
+    PacingClock& m_clock;
+    int m_slowdown = kStartupSlowdown;
+    bool m_running = false;
+    std::optional<MotionRun> m_run;
+    LoadAnimation m_load;
+};
+
+}  // namespace dryfriction

@@ -1,0 +1,112 @@
+#include "ui/viewstack.h"
+
+#include "ui/canvaswidget.h"
+#include "ui/controlstyle.h"
+#include "ui/viewcatalog.h"
+#include "ui/windowlayout.h"
+
+#include "plot/frames.h"
+#include "plot/graphdescription.h"
+#include "plot/rundrawing.h"
+#include "plot/viewstyle.h"
+
+namespace dryfriction {
+
+ViewStack::ViewStack(QWidget* client) : QObject(client)
+{
+    const std::span<const ViewEntry> catalog = viewCatalog();
+    const std::span<const GraphDescription> graphs = timeGraphs();
+    for (std::size_t i = 0; i < catalog.size(); ++i) {
+        auto* widget = new CanvasWidget(client);
+        widget->setObjectName(QString::fromLatin1(catalog[i].viewName));
+        widget->setToolTip(descriptionText(catalog[i]));
+        widget->setStyle(i == 0 ? stripStyle() : graphStyle(graphs[i - 1], documentColor(), windowTextColor()));
+        m_views.push_back(widget);
+    }
+}
+
+void ViewStack::showOnly(int index)
+{
+    for (int i = 0; i < count(); ++i)
+        view(i)->setVisible(i == index);
+}
+
+void ViewStack::place(const WindowLayout& layout)
+{
+    for (CanvasWidget* v : m_views)
+        dryfriction::place(v, layout.views);
+}
+
+void ViewStack::clear()
+{
+    for (CanvasWidget* v : m_views) {
+        v->fitCanvas();
+        v->canvas().clear();
+        v->update();
+    }
+}
+
+void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
+{
+    const std::vector<Canvas*> graphs = graphCanvases();
+    strip()->showSetup(dryfriction::drawFrames(strip()->canvas(), graphs, r, x0, texts));
+    for (CanvasWidget* v : m_views)
+        v->update();
+}
+
+void ViewStack::redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts)
+{
+    const std::vector<Canvas*> graphs = graphCanvases();
+    applyScales(strip()->canvas(), graphs, r);
+    drawGraphFrames(graphs, r, texts);
+}
+
+void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
+                                const ViewTexts& texts)
+{
+    const std::span<const GraphDescription> graphs = timeGraphs();
+    for (std::size_t i = 0; i < graphs.size() && i + 1 < m_views.size(); ++i)
+        dryfriction::drawRunPreamble(m_views[i + 1]->canvas(), graphs[i], r, p, c, texts.legendStops,
+                                     texts.legendExtremes);
+    updateShownGraphs();
+}
+
+void ViewStack::drawSample(const MotionSample& s)
+{
+    const std::vector<Canvas*> graphs = graphCanvases();
+    const std::vector<QRectF> changed = dryfriction::drawSample(graphs, s);
+    // A sample changes a few pixels of each graph: only those of the graph
+    // shown are repainted, which costs far less than blitting its image.
+    for (std::size_t i = 0; i < changed.size(); ++i) {
+        CanvasWidget* graph = m_views[i + 1];
+        if (graph->isVisible() && !changed[i].isEmpty())
+            graph->update(changed[i].toAlignedRect());
+    }
+}
+
+void ViewStack::moveSetup(const SetupPlacement& placement)
+{
+    CanvasWidget* v = strip();
+    const QRectF before = v->setup() ? setupArea(v->canvas(), *v->setup()) : QRectF(v->rect());
+    v->showSetup(placement);
+    if (v->isVisible())
+        v->update(before.united(setupArea(v->canvas(), placement)).toAlignedRect());
+}
+
+std::vector<Canvas*> ViewStack::graphCanvases() const
+{
+    std::vector<Canvas*> graphs;
+    for (std::size_t i = 1; i < m_views.size(); ++i)
+        graphs.push_back(&m_views[i]->canvas());
+    return graphs;
+}
+
+void ViewStack::updateShownGraphs()
+{
+    // Hidden views keep their images; only the one shown needs painting.
+    for (std::size_t i = 1; i < m_views.size(); ++i)
+        if (m_views[i]->isVisible())
+            m_views[i]->update();
+}
+
+}  // namespace dryfriction
