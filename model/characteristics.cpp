@@ -28,7 +28,7 @@ MotionCharacteristics characteristicsOf(const ProblemParameters& p, const Motion
     // Va = w*a, m/s.
     c.velocityScale = c.omega * c.zoneHalfWidth;
 
-    // Amplitude of the first half-swing about its centre -sgn(Vo).
+    // Amplitude of the first half-swing about its centre -sgn(v0).
     if (p.v0 == 0)
         c.firstAmplitude = p.x0 + 1;
     else

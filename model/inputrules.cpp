@@ -36,10 +36,10 @@ constexpr int kMaxEditPasses = 8;
 
 // The checks of each field in the order the user meets them; the first that
 // holds decides. The physical checks come first where their correction is a
-// fixed value anyway (m, k, mu, tCalc: -inf is "not positive" and gets the
-// usual message). For Xo and Vo the magnitude is checked first: the sign
-// check of Xo corrects to |Xo|, which must never turn -inf or -1e300 into a
-// value written back into the field, and an endless Vo would pass the cross
+// fixed value anyway (m, k, mu, the duration: -inf is "not positive" and gets the
+// usual message). For x0 and v0 the magnitude is checked first: the sign
+// check of x0 corrects to |x0|, which must never turn -inf or -1e300 into a
+// value written back into the field, and an endless v0 would pass the cross
 // check. The limits keep w, a, Va, Ao, Wo, the plot ranges and the run's
 // clock finite and the run finite in length.
 std::optional<Correction> checkInput(InputField field, const ProblemParameters& p)

@@ -55,7 +55,7 @@ MotionRun::MotionRun(const ProblemParameters& p, const MotionCharacteristics& c)
 }
 
 // One pass of the loop: t += dt (single precision), evaluate, then the loop's
-// own t += dt, and go on while t <= tCalc. After t_m the load rests at the
+// own t += dt, and go on while t <= duration. After the final stop the load rests at the
 // coordinate of the previous sample with Vx = 0. E = (x^2 + Vx^2)/2,
 // W/Wo = E/Wo, path = Wo - E (the friction force is one unit).
 bool MotionRun::next()

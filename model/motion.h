@@ -16,10 +16,10 @@ struct MotionState {
 // Closed-form motion of the spring oscillator with Coulomb friction.
 // Half-swing n (n = 0 before the first stop, n = 1 + floor((t - tau_0)/pi)
 // after it) is harmonic with amplitude A = Ao - 2n about the centre -s*(-1)^n,
-// s = sign of Vo (+1 for Vo = 0). With phi = t - tau_0 and c = (-1)^n:
+// s = sign of v0 (+1 for v0 = 0). With phi = t - tau_0 and c = (-1)^n:
 //   s = +1:  x = A cos(phi) - c,   Vx = -A sin(phi)
 //   s = -1:  x = c - A cos(phi),   Vx =  A sin(phi)
-// Valid for t <= t_m; after the final stop the load rests (see MotionRun).
+// Valid up to the final stop; after the final stop the load rests (see MotionRun).
 MotionState motionAt(double t, double v0, double firstAmplitude, double firstStop);
 
 inline MotionState motionAt(double t, const ProblemParameters& p, const MotionCharacteristics& c)
@@ -47,7 +47,7 @@ struct RunResult {
     double finalPath = 0;  // path of the last sample
 };
 
-// Marker times of a run, k = 0 .. n_half:
+// Marker times of a run, k = 0 .. halfSwings:
 //   stop k:            tau_0 + k*pi        (Vx = 0 there)
 //   extreme velocity k: tau_0 + (2k - 1)*pi/2 (k = 0 may be negative)
 double stopTime(const MotionCharacteristics& c, int k);
@@ -55,7 +55,7 @@ double extremeVelocityTime(const MotionCharacteristics& c, int k);
 
 // The envelope of the coordinate, +-((Ao - 1) - (2/pi)(t - tau_0)), drawn as two
 // straight lines from t = 0 to endTime, where both reach 0. Only shown when
-// n_half >= 3.
+// halfSwings >= 3.
 struct Envelope {
     bool shown = false;
     double upperStart = 0;  // value at t = 0: Ao - 1 + 2*tau_0/pi
@@ -68,7 +68,7 @@ Envelope envelope(const MotionCharacteristics& c);
 // The sampling loop of a run, one sample per call of next(). The clock t is
 // single precision and advances by dt twice per pass (the sample, then the
 // loop's own step), so samples lie at dt, 3dt, 5dt, ... and the loop goes on
-// while t <= tCalc. Samples are not stored. With the start-up values a run has
+// while t <= duration. Samples are not stored. With the start-up values a run has
 // 796 samples, the last at t = 19.993032.
 class MotionRun {
 public:

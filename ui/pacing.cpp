@@ -11,6 +11,19 @@ constexpr qint64 kNsPerMs = 1'000'000;
 
 }  // namespace
 
+PacingDue nextPacingDue(qint64 previousDueNs, qint64 nowNs, int slotMs, bool fromTick)
+{
+    const qint64 slotNs = std::max(slotMs, 0) * kNsPerMs;
+    qint64 due = nowNs + slotNs;
+    if (fromTick) {
+        const qint64 cadence = previousDueNs + slotNs;
+        if (cadence + slotNs >= nowNs)
+            due = cadence;
+    }
+    const auto waitMs = static_cast<int>(std::max<qint64>(0, (due - nowNs + kNsPerMs / 2) / kNsPerMs));
+    return {due, waitMs};
+}
+
 TimerPacingClock::TimerPacingClock(QObject* parent) : QObject(parent)
 {
     // The window's timer: it paces a run, one tick after each sample.
@@ -23,18 +36,10 @@ TimerPacingClock::TimerPacingClock(QObject* parent) : QObject(parent)
 
 void TimerPacingClock::start(int ms, std::function<void()> tick)
 {
-    const qint64 slotNs = std::max(ms, 0) * kNsPerMs;
-    const qint64 now = m_monotonic.nsecsElapsed();
-    qint64 due = now + slotNs;
-    if (m_inTick) {
-        const qint64 cadence = m_dueNs + slotNs;
-        if (cadence + slotNs >= now)
-            due = cadence;
-    }
-    m_dueNs = due;
+    const PacingDue due = nextPacingDue(m_dueNs, m_monotonic.nsecsElapsed(), ms, m_inTick);
+    m_dueNs = due.dueNs;
     m_tick = std::move(tick);
-    const auto waitMs = static_cast<int>(std::max<qint64>(0, (due - now + kNsPerMs / 2) / kNsPerMs));
-    m_timer.start(waitMs);
+    m_timer.start(due.waitMs);
 }
 
 void TimerPacingClock::stop()

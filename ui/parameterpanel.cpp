@@ -22,24 +22,24 @@ struct FieldEntry {
 // In the order of InputField. The caption's tooltip and the field's differ in
 // places ("Время расчёта (,безразмерное)").
 constexpr FieldEntry kFieldEntries[] = {
-    {InputField::Mass, "massCaption", "massEdit", QT_TRANSLATE_NOOP("ParameterPanel", "m(кг)="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Масса груза"), QT_TRANSLATE_NOOP("ParameterPanel", "Масса груза")},
-    {InputField::Stiffness, "stiffnessCaption", "stiffnessEdit", QT_TRANSLATE_NOOP("ParameterPanel", " к(Н/м)="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Коэффициент жёсткости пружины"),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Коэффициент жёсткости пружины")},
+    {InputField::Mass, "massCaption", "massEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "m(кг)="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Масса груза"), QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Масса груза")},
+    {InputField::Stiffness, "stiffnessCaption", "stiffnessEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", " к(Н/м)="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Коэффициент жёсткости пружины"),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Коэффициент жёсткости пружины")},
     // The Greek mu as a character of its own: no symbol font is needed.
-    {InputField::Friction, "frictionCaption", "frictionEdit", QT_TRANSLATE_NOOP("ParameterPanel", "μ="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Коэффициент трения скольжения"),
-     QT_TRANSLATE_NOOP("ParameterPanel", "коэффициент трения скольжения")},
-    {InputField::X0, "coordinateCaption", "coordinateEdit", QT_TRANSLATE_NOOP("ParameterPanel", " Xo=xo/a="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Начальная координата (безразмерная)"),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Начальная координата (безразмерная)")},
-    {InputField::V0, "velocityCaption", "velocityEdit", QT_TRANSLATE_NOOP("ParameterPanel", "Vo/Va="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Начальная скорость (безразмерная)"),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Начальная скорость (безразмерная)")},
-    {InputField::Time, "timeCaption", "timeEdit", QT_TRANSLATE_NOOP("ParameterPanel", "t расч.="),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Время расчёта (,безразмерное)"),
-     QT_TRANSLATE_NOOP("ParameterPanel", "Время расчета (безразмерное)")},
+    {InputField::Friction, "frictionCaption", "frictionEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "μ="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Коэффициент трения скольжения"),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "коэффициент трения скольжения")},
+    {InputField::X0, "coordinateCaption", "coordinateEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", " Xo=xo/a="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Начальная координата (безразмерная)"),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Начальная координата (безразмерная)")},
+    {InputField::V0, "velocityCaption", "velocityEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Vo/Va="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Начальная скорость (безразмерная)"),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Начальная скорость (безразмерная)")},
+    {InputField::Time, "timeCaption", "timeEdit", QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "t расч.="),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Время расчёта (,безразмерное)"),
+     QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Время расчета (безразмерное)")},
 };
 
 }  // namespace

@@ -1,0 +1,25 @@
+# Fails when the committed translation source misses a text of the interface
+# or keeps one it no longer has: extracts every text afresh with lupdate, as
+# the update_translations target does, and compares with the committed file.
+#   -DLUPDATE=... -DGENERATOR=.../GenerateLUpdateProject.cmake
+#   -DPROJECT_IN=<build>/ui/.lupdate/dryfriction_ui_project.cmake -DTS=<committed .ts> -DWORK=<scratch dir>
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT_IN} -DOUT_FILE=${WORK}/project.json -P ${GENERATOR}
+                RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "could not describe the sources for lupdate")
+endif()
+get_filename_component(name ${TS} NAME)
+execute_process(COMMAND ${LUPDATE} -project ${WORK}/project.json -source-language ru_RU -locations none
+                        -no-obsolete -silent -ts ${WORK}/${name}
+                RESULT_VARIABLE result)
+if(result)
+  message(FATAL_ERROR "lupdate failed")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${TS} ${WORK}/${name} RESULT_VARIABLE differ)
+if(differ)
+  execute_process(COMMAND diff -u ${TS} ${WORK}/${name})
+  message(FATAL_ERROR "${TS} is not up to date: build the target update_translations and commit it")
+endif()
+message(STATUS "every text of the interface is in ${name}")

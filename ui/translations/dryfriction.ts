@@ -1,0 +1,485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" sourcelanguage="ru_RU">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Замедление времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>От 1 (быстрее всего) до 9 (медленнее всего)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Captions</name>
+    <message>
+        <source>w= %1 рад/с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To= %1 с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To--&gt;00</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a= %1 м</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Va= %1 м/c</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ao/a= %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tau_0= %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t_m= %1 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X_end=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П_end=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X_end=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П_end=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>|X_end|=%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2*pi*t/T</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Красный пунктир - время в точках остановки. Vx=0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Синий пунктир   - время, когда скорость экстремальна</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InputRules</name>
+    <message>
+        <source>Масса должна быть больше нуля! Не вводите заново, а исправьте!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Масса должна быть от 0.000001 до 1000000 кг!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Пружины нет?! Движение с постоянным ускорением! Неинтересно!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент жёсткости пружины положителен!  Не вводите заново, а исправьте!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент жёсткости пружины должен быть от 0.000001 до 1000000 Н/м!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Трения нет?! Это свободные гармонические колебания! Неинтересно!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент трения скольжения положителен!  Не вводите заново, а исправьте!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент трения скольжения должен быть от 0.000001 до 1000000!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начальная координата по модулю не должна превышать 1000!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Задача симметричная. x0&gt;=0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Если Хо&lt;=1 и Vo=0, то тело будет стоять на месте! Внутри зоны застоя!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начальная скорость по модулю не должна превышать 1000!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Если Vo=0 и Хо&lt;=1, то тело будет стоять на месте! Внутри зоны застоя!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время должно быть положительным!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время расчета не должно превышать 10000!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Views</name>
+    <message>
+        <source>движение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Анимация движения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>координата</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зависимость координаты от времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>проекция Vx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зависимость проекции скорости от времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>энергия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зависимость полной механической энергии от времени (нормированная на начальную)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W/Wo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Путь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зависимость пути от времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::AuthorsWindow</name>
+    <message>
+        <source>Авторы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программа «dryfriction», 2026</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Учебная модель механики:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>груз на пружине</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>при сухом (кулоновом) трении</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Написана на C++20 и Qt 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Авторы: участники проекта</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::CharacteristicsPanel</name>
+    <message>
+        <source>Характеристики</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Характеристики движения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Размерная циклическая частота колебаний</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Размерный период колебаний</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Размерная полуширина зоны застоя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нормировка скорости</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Безразмерное время конечной остановки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>безразмерное время начльной остановки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Безразмерная амплитуда колебаний</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Конечная координата ( численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Путь до конечной остановки ( численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::MainWindow</name>
+    <message>
+        <source>ПУСК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>запуск установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Моделирование колебаний при сухом трении</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Замедление времени</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>При работе размер окна изменить нельзя!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>На Выход</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вы абсолютно уверены?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::ParameterPanel</name>
+    <message>
+        <source>m(кг)=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Масса груза</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> к(Н/м)=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент жёсткости пружины</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>μ=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Коэффициент трения скольжения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>коэффициент трения скольжения</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Xo=xo/a=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начальная координата (безразмерная)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vo/Va=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Начальная скорость (безразмерная)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t расч.=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время расчёта (,безразмерное)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время расчета (безразмерное)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Параметры задачи</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::ProgramMenus</name>
+    <message>
+        <source>&amp;Файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справка2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Кулон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Амонтон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Помощь</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Инструкция</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Управление</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Авторы</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» не найден в папке
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1» из папки
+%2
+Нет программы для его просмотра.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программа моделирует колебания при сухом трении</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>История версий:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>версия 1.0, 22.07.2019, Linux и другие системы с Qt 6; учебная программа; написана участниками проекта dryfriction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Государственной регистрации программа не проходила.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Движение груза рассчитывается в замкнутой форме,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>в безразмерных координате, скорости и времени.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справочные документы открываются из текущей папки.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программа не читает и не записывает файлов данных.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>О ПРОГРАММЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::ViewChooser</name>
+    <message>
+        <source>графики</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
