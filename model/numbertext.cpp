@@ -39,7 +39,63 @@ long long leadingExponent(std::string_view mantissa, long long exponent)
     return 0;
 }
 
+// The leading number of a text without blanks: an optional sign, digits with
+// at most one ".", and an exponent that counts only when at least one digit
+// follows "E[sign]".
+struct NumberScan {
+    bool negative = false;
+    bool anyDigit = false;
+    std::size_t mantissaBegin = 0, mantissaEnd = 0;  // the digits and the point
+    std::size_t end = 0;                             // past the exponent, if any
+    long long exponent = 0;                          // saturated far beyond any double
+};
+
+NumberScan scanNumber(std::string_view s)
+{
+    NumberScan n;
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        n.negative = s[i] == '-';
+        ++i;
+    }
+    n.mantissaBegin = i;
+    bool point = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i]))
+            n.anyDigit = true;
+        else if (s[i] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    n.mantissaEnd = n.end = i;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        bool expNegative = false;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            expNegative = s[j] == '-';
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            for (; j < s.size() && isDigit(s[j]); ++j) {
+                if (n.exponent < 1'000'000'000)
+                    n.exponent = n.exponent * 10 + (s[j] - '0');
+            }
+            if (expNegative)
+                n.exponent = -n.exponent;
+            n.end = j;
+        }
+    }
+    return n;
+}
+
 }  // namespace
+
+bool isWholeNumber(std::string_view text)
+{
+    const NumberScan n = scanNumber(text);
+    return n.anyDigit && n.end == text.size();
+}
 
 double readNumber(std::string_view text)
 {
@@ -51,47 +107,11 @@ double readNumber(std::string_view text)
             s.push_back(ch);
     }
 
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
-    }
-    const std::size_t mantissaBegin = i;
-    bool anyDigit = false;
-    bool point = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i]))
-            anyDigit = true;
-        else if (s[i] == '.' && !point)
-            point = true;
-        else
-            break;
-    }
-    if (!anyDigit)
+    const NumberScan n = scanNumber(s);
+    if (!n.anyDigit)
         return 0;  // no leading number: "", "-", ".", "abc"
-    const std::size_t mantissaEnd = i;
-
-    // The exponent counts only when at least one digit follows "E[sign]".
-    std::size_t end = mantissaEnd;
-    long long exponent = 0;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::size_t j = i + 1;
-        bool expNegative = false;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
-            expNegative = s[j] == '-';
-            ++j;
-        }
-        if (j < s.size() && isDigit(s[j])) {
-            for (; j < s.size() && isDigit(s[j]); ++j) {
-                if (exponent < 1'000'000'000)  // saturates far beyond any double
-                    exponent = exponent * 10 + (s[j] - '0');
-            }
-            if (expNegative)
-                exponent = -exponent;
-            end = j;
-        }
-    }
+    const std::size_t mantissaBegin = n.mantissaBegin, mantissaEnd = n.mantissaEnd, end = n.end;
+    const long long exponent = n.exponent;
 
     const std::string_view number(s.data() + mantissaBegin, end - mantissaBegin);
     double value = 0;
@@ -104,7 +124,7 @@ double readNumber(std::string_view text)
     } else if (res.ec != std::errc()) {
         value = 0;
     }
-    return negative ? -value : value;
+    return n.negative ? -value : value;
 }
 
 namespace {

@@ -15,6 +15,11 @@ namespace dryfriction {
 // A magnitude beyond the double range reads as +-infinity, one below it as 0.
 double readNumber(std::string_view text);
 
+// Whether the whole text is one number as above, with nothing before, inside
+// or after it (no blanks either): "9.5", "-6", "1e-3" are; "9,5", "4O",
+// "0.5kg", " 5" and "1e" are not.
+bool isWholeNumber(std::string_view text);
+
 // The canonical text: a blank for values >= 0 or "-", then at most 15
 // significant digits (7 for single precision), no trailing zeros or point, no
 // zero before the point: 40 -> " 40", 0.25 -> " .25", -6 -> "-6".

@@ -97,44 +97,6 @@ std::string number(T value)
     return std::string(buf, res.ptr);
 }
 
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
-
-// Whether the whole text is one number: an optional sign, digits with at most
-// one "." among them, and an optional exponent (E or e, optional sign,
-// digits). Nothing else may stand before, inside or after it.
-bool isWholeNumber(std::string_view text)
-{
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        if (isDigit(text[i]))
-            digits = true;
-        else if (text[i] == '.' && !point)
-            point = true;
-        else
-            break;
-    }
-    if (!digits)
-        return false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        const std::size_t expBegin = i;
-        while (i < text.size() && isDigit(text[i]))
-            ++i;
-        if (i == expBegin)
-            return false;
-    }
-    return i == text.size();
-}
-
 int usage(std::ostream& err, std::string_view reason)
 {
     err << "dryfriction-table: " << reason << '\n' << kUsage;
