@@ -12,7 +12,7 @@ namespace dryfriction {
 // pixels (logical size times the device pixel ratio of the widget that shows
 // it) so lines stay crisp on HiDPI screens; a widget shows it by drawing
 // image() into the rectangle (0, 0, logicalSize()). What is drawn stays until
-// Cls or setSize, whether anything shows the image or not.
+// clear() or setSize, whether anything shows the image or not.
 //
 // User coordinates are mapped to pixels here, not by a painter transform, so
 // line widths stay in pixels. Lines are drawn without antialiasing: width 1

@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace dryfriction {
 
@@ -92,8 +93,10 @@ constexpr std::array<Option, 6> kOptions{{
 template <typename T>
 std::string number(T value)
 {
-    char buf[64];
+    char buf[64];  // the shortest form of any double takes at most 24 characters
     const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    if (res.ec != std::errc())
+        return "nan";
     return std::string(buf, res.ptr);
 }
 
