@@ -1,78 +1,101 @@
-// Cost of redrawing the five views (what every keystroke and resize does) and
-// of one sample of a run (four trace segments, a load move every fifth).
+// Cost of redrawing the five empty views (what every keystroke and resize does) and
+// of one sample of a run (a trace segment on every graph, a load move every
+// fifth sample).
 
-#include "animationview.h"
-#include "axes.h"
-#include "frames.h"
-#include "imagecanvas.h"
-#include "imageviews.h"
-#include "plotscales.h"
-#include "rundrawing.h"
-#include "viewstyle.h"
+#include "plot/frames.h"
+#include "plot/graphdescription.h"
+#include "plot/loadanimation.h"
+#include "plot/offscreenviews.h"
+#include "plot/rundrawing.h"
+#include "plot/viewtexts.h"
 
-#include "characteristics.h"
-#include "motion.h"
-#include "parameters.h"
+#include "model/characteristics.h"
+#include "model/motion.h"
+#include "model/parameters.h"
+#include "model/plotranges.h"
 
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <array>
+#include <vector>
 
 using namespace dryfriction;
 
 namespace {
 
-struct Scene : ImageViews {
-    GraphViews graphs = graphViews(views);
+// Captions of the window's length, so that text costs what it costs there.
+ViewTexts benchTexts()
+{
+    ViewTexts texts;
+    texts.stripCaption = QStringLiteral("X");
+    texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
+                           QStringLiteral("П")};
+    texts.timeCaption = QStringLiteral("2*pi*t/T");
+    texts.legendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
+    texts.legendExtremes = QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");
+    return texts;
+}
+
+struct Scene : OffscreenViews {
+    ViewTexts texts = benchTexts();
+    std::vector<Canvas*> graphCanvases = graphs();
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Scene(QSize size) : ImageViews(size) {}
+    explicit Scene(QSize size) : OffscreenViews(size) {}
 
     void redraw(const ProblemParameters& p, const MotionCharacteristics& c)
     {
-        const QString point = QStringLiteral(".");
-        for (ImageCanvas& picture : pictures)
-            picture.Cls();
-        const Frames frames = drawFrames(views, p, c, point);
-        ranges = frames.ranges;
-        placement = frames.placement;
+        strip().clear();
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            graph(i).clear();
+        ranges = computePlotRanges(p, c);
+        placement = drawFrames(strip(), graphCanvases, ranges, p.x0, texts);
+    }
+
+    void drawPreambles(const ProblemParameters& p, const MotionCharacteristics& c)
+    {
+        for (std::size_t i = 0; i < graphCanvases.size(); ++i)
+            drawRunPreamble(*graphCanvases[i], timeGraphs()[i], ranges, p, c, texts.legendStops,
+                            texts.legendExtremes);
     }
 };
 
 void BM_RedrawFiveViews(benchmark::State& state)
 {
     const ProblemParameters p = kStartupParameters;
-    const MotionCharacteristics c = parametr(p);
+    const MotionCharacteristics c = characteristicsOf(p);
     Scene scene(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
         scene.redraw(p, c);
-        benchmark::DoNotOptimize(scene.pictures[4].image().constBits());
+        benchmark::DoNotOptimize(scene.graph(scene.graphCount() - 1).image().constBits());
     }
 }
 BENCHMARK(BM_RedrawFiveViews)->Args({620, 212})->Args({1900, 800})->Unit(benchmark::kMillisecond);
 
 // One sample of the default run: the whole run's drawing divided by its 796
-// samples (the frames and preamble are redrawn outside the timing).
+// samples (the frames and preambles are redrawn outside the timing).
 void BM_DrawSample(benchmark::State& state)
 {
     const ProblemParameters p = kStartupParameters;
-    const MotionCharacteristics c = parametr(p);
+    const MotionCharacteristics c = characteristicsOf(p);
     Scene scene(QSize(620, 212));
     std::int64_t samples = 0;
     for (auto _ : state) {
         state.PauseTiming();
         scene.redraw(p, c);
-        std::int16_t counter = drawRunPreamble(scene.graphs, scene.ranges, p, c);
+        scene.drawPreambles(p, c);
+        LoadAnimation load(scene.placement, scene.ranges.animLeft);
         MotionRun run(p, c);
         std::vector<MotionSample> all;
         while (run.next())
             all.push_back(run.sample());
         state.ResumeTiming();
-        for (const MotionSample& s : all)
-            drawSample(scene.graphs, s, counter, scene.placement, scene.ranges);
+        for (const MotionSample& s : all) {
+            benchmark::DoNotOptimize(drawSample(scene.graphCanvases, s));
+            load.follow(s.x);
+        }
         samples += static_cast<std::int64_t>(all.size());
     }
     state.counters["per_sample_us"] =

@@ -2,14 +2,17 @@
 // input rules. Any input must neither crash nor hit undefined behaviour, and:
 //  - reading never yields NaN (a field's text becomes a number or +-infinity);
 //  - the canonical text of a finite value reads back to a value with the same text
-//    (double and single precision), so a field rewritten with it changes no more;
+//    (double and single precision), so a field rewritten with it changes no more,
+//    and is one whole number as the companion demands of an option's value;
 //  - the caption patterns keep their shape for every finite value;
-//  - applying a field's correction and checking again ends, within the nested
-//    chain of the window, with an accepted value inside the documented limits.
-#include "characteristics.h"
-#include "inputrules.h"
-#include "numberformat.h"
-#include "numbertext.h"
+//  - an edit of a field always settles: its last pass shows a text that reads back
+//    unchanged, and the value it leaves is accepted and inside the documented limits;
+//  - accepted parameters give finite characteristics, ranges and counts.
+#include "model/characteristics.h"
+#include "model/inputrules.h"
+#include "model/numberformat.h"
+#include "model/numbertext.h"
+#include "model/plotranges.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -82,6 +85,10 @@ void roundTripDouble(double x)
         return;
     const std::string text = canonicalText(x);
     expectCanonicalShape(text, 15);
+    // What a field shows, without its sign column's blank, is a value the
+    // companion takes.
+    if (!isWholeNumber(std::string_view(text).substr(text[0] == ' ' ? 1 : 0)))
+        failure("canonical text is not one whole number", text);
     const double back = readNumber(text);
     if (canonicalText(back) != text)
         failure("double text does not survive reading", text + " -> " + canonicalText(back));
@@ -96,8 +103,8 @@ void roundTripFloat(float x)
     // As the time field does: read as double, store in single precision.
     ProblemParameters p;
     storeInput(InputField::Time, readNumber(text), p);
-    if (canonicalText(p.tCalc) != text)
-        failure("float text does not survive reading", text + " -> " + canonicalText(p.tCalc));
+    if (canonicalText(p.duration) != text)
+        failure("float text does not survive reading", text + " -> " + canonicalText(p.duration));
 }
 
 // "d<sep>ddd E+dd" with the separator given and `digits` digits after it.
@@ -167,26 +174,42 @@ void expectGridLabelShape(double value, std::string_view sep)
     }
 }
 
-// A field's handler: read, store, check; on a correction store it and check again, as
-// the nested change handlers of the window do. The chain must end with acceptance.
-void expectCorrectionChainEnds(InputField field, std::string_view text, ProblemParameters p)
+// An edit of a field: the passes must settle, the last one on a text that is a
+// fixed point of reading, with an accepted value inside the limits and the other
+// parameters untouched.
+void expectEditSettles(InputField field, std::string_view text, const ProblemParameters& inForce)
 {
-    storeInput(field, readNumber(text), p);
-    int corrections = 0;
-    while (const auto c = checkInput(field, p)) {
-        if (c->message.empty())
-            failure("correction without a message", text);
-        if (++corrections > 3)
-            failure("correction chain does not end", text);
-        // The field then shows the corrected value's canonical text and is read again.
-        const std::string shown = field == InputField::Time
-                                      ? canonicalText(static_cast<float>(c->value))
-                                      : canonicalText(c->value);
-        storeInput(field, readNumber(shown), p);
+    const EditOutcome out = applyFieldText(field, text, inForce);
+    // A correction can be caught by one more rule (the symmetry rule's by the
+    // zone rule), then the text is canonical: three passes at most.
+    if (out.passes.empty() || out.passes.size() > 3)
+        failure("edit does not settle within three passes", text);
+    const EditPass& last = out.passes.back();
+    const std::string_view lastRead = out.passes.size() == 1
+                                          ? text
+                                          : std::string_view(out.passes[out.passes.size() - 2].text);
+    if (last.correction || last.text != lastRead)
+        failure("edit ends on a text that is not settled", text);
+    if (last.text != fieldText(field, out.parameters))
+        failure("edit ends on a text other than its value's", text);
+    if (checkInput(field, out.parameters))
+        failure("edit leaves a value its field rejects", text);
+
+    const EditOutcome again = applyFieldText(field, last.text, out.parameters);
+    if (again.passes.size() != 1 || again.passes[0].correction || !(again.parameters == out.parameters))
+        failure("settled text does not read back unchanged", last.text);
+
+    for (int f = 0; f <= static_cast<int>(InputField::Time); ++f) {
+        const auto other = static_cast<InputField>(f);
+        const double before = storedInput(other, inForce), after = storedInput(other, out.parameters);
+        if (other != field && !(before == after || (std::isnan(before) && std::isnan(after))))
+            failure("edit changed another parameter", text);
     }
-    const double v = storedInput(field, p);
+
+    const double v = storedInput(field, out.parameters);
     if (!std::isfinite(v))
         failure("non-finite value accepted", text);
+    const ProblemParameters& p = out.parameters;
     switch (field) {
     case InputField::Mass:
     case InputField::Stiffness:
@@ -195,11 +218,11 @@ void expectCorrectionChainEnds(InputField field, std::string_view text, ProblemP
             failure("positive parameter accepted outside its limits", text);
         break;
     case InputField::X0:
-        if (!(v >= 0 && v <= kMaxInitial) || (v <= 1 && p.Vo == 0))
+        if (!(v >= 0 && v <= kMaxInitial) || (v <= 1 && p.v0 == 0))
             failure("initial coordinate accepted outside its limits", text);
         break;
     case InputField::V0:
-        if (!(std::fabs(v) <= kMaxInitial) || (v == 0 && p.Xo <= 1))
+        if (!(std::fabs(v) <= kMaxInitial) || (v == 0 && p.x0 <= 1))
             failure("initial velocity accepted outside its limits", text);
         break;
     case InputField::Time:
@@ -209,26 +232,40 @@ void expectCorrectionChainEnds(InputField field, std::string_view text, ProblemP
     }
 }
 
-// Parameters that every field accepts give finite characteristics and captions.
+// Parameters that every field accepts give finite characteristics, captions of
+// finite numbers, finite ranges and counts a loop can run to.
 void expectFiniteCharacteristics(const ProblemParameters& p)
 {
     for (int f = 0; f <= static_cast<int>(InputField::Time); ++f) {
         if (checkInput(static_cast<InputField>(f), p))
             return;
     }
-    const MotionCharacteristics c = parametr(p);
-    for (double v : {c.w, c.To, c.a, c.Va, c.Ao, c.tau_0, c.n_half, c.t_m, c.Wo}) {
+    const MotionCharacteristics c = characteristicsOf(p);
+    for (double v : {c.omega, c.period, c.zoneHalfWidth, c.velocityScale, c.firstAmplitude, c.firstStop,
+                     c.halfSwings, c.finalStop, c.initialEnergy}) {
         if (!std::isfinite(v))
-            failure("accepted parameters give a non-finite characteristic", canonicalText(p.m));
+            failure("accepted parameters give a non-finite characteristic", canonicalText(p.mass));
+        // The window's captions show them in these patterns.
+        for (const std::string& caption : {formatF3(v, ","), formatF4(v, ".")}) {
+            if (caption.find("nan") != std::string::npos || caption.find("inf") != std::string::npos)
+                failure("caption shows a non-finite number", caption);
+        }
     }
-    if (!(c.w > 0 && c.a > 0 && c.Ao > 0))
-        failure("accepted parameters give a zero divisor", canonicalText(p.m));
-    const CharacteristicCaptions caps = characteristicCaptions(c, ",");
-    for (const std::string* s : {&caps.label12, &caps.label13, &caps.label14, &caps.label18,
-                                 &caps.label15, &caps.label16, &caps.label17}) {
-        if (s->find("nan") != std::string::npos || s->find("inf") != std::string::npos)
-            failure("caption shows a non-finite number", *s);
+    if (!(c.omega > 0 && c.zoneHalfWidth > 0 && c.firstAmplitude > 0))
+        failure("accepted parameters give a zero divisor", canonicalText(p.mass));
+    if (halfSwingCount(c) != c.halfSwings)
+        failure("accepted parameters give a half-swing count beyond the clamp", canonicalText(c.halfSwings));
+
+    const PlotRanges r = computePlotRanges(p, c);
+    for (double v : {r.firstTurn, r.xMax, r.vPeak, static_cast<double>(r.vMax), r.pathMax}) {
+        if (!std::isfinite(v))
+            failure("accepted parameters give a non-finite plot range", canonicalText(v));
     }
+    if (!(r.xMax >= 1 && r.vMax >= 1 && r.pathMax >= 1))
+        failure("accepted parameters give a plot range below one", canonicalText(r.xMax));
+    const TimeGrid grid = timeGrid(r);
+    if (grid.divisions != static_cast<long long>(std::floor(p.duration)) || grid.divisions > kMaxTimeDivisions)
+        failure("accepted parameters give a wrong time grid", canonicalText(p.duration));
 }
 
 double bitsToDouble(std::uint64_t bits)
@@ -277,22 +314,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto field = static_cast<InputField>(in.ConsumeIntegralInRange(0, 5));
     ProblemParameters p;
     if (in.ConsumeBool()) {
-        p.m = in.ConsumeFloatingPoint<double>();
-        p.k = in.ConsumeFloatingPoint<double>();
-        p.mu = in.ConsumeFloatingPoint<double>();
-        p.Xo = in.ConsumeFloatingPoint<double>();
-        p.Vo = in.ConsumeFloatingPoint<double>();
+        p.mass = in.ConsumeFloatingPoint<double>();
+        p.stiffness = in.ConsumeFloatingPoint<double>();
+        p.friction = in.ConsumeFloatingPoint<double>();
+        p.x0 = in.ConsumeFloatingPoint<double>();
+        p.v0 = in.ConsumeFloatingPoint<double>();
         storeInput(InputField::Time, in.ConsumeFloatingPoint<double>(), p);
     }
     const std::string text = in.ConsumeRandomLengthString(64);
-    expectCorrectionChainEnds(field, text, p);
+    expectEditSettles(field, text, p);
+    // The whole input in every field, the load also at rest inside the zone,
+    // where the cross checks of x0 and v0 chain one correction to another.
+    ProblemParameters atRest = kStartupParameters;
+    atRest.x0 = 0.5;
+    atRest.v0 = 0;
+    for (int f = 0; f <= static_cast<int>(InputField::Time); ++f) {
+        expectEditSettles(static_cast<InputField>(f), whole, kStartupParameters);
+        expectEditSettles(static_cast<InputField>(f), whole, atRest);
+    }
 
     ProblemParameters valid;
-    valid.m = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
-    valid.k = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
-    valid.mu = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
-    valid.Xo = in.ConsumeFloatingPointInRange(0.0, 1000.0);
-    valid.Vo = in.ConsumeFloatingPointInRange(-1000.0, 1000.0);
+    valid.mass = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
+    valid.stiffness = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
+    valid.friction = std::pow(10.0, in.ConsumeFloatingPointInRange(-6.0, 6.0));
+    valid.x0 = in.ConsumeFloatingPointInRange(0.0, 1000.0);
+    valid.v0 = in.ConsumeFloatingPointInRange(-1000.0, 1000.0);
     storeInput(InputField::Time, in.ConsumeFloatingPointInRange(1e-30, 1e4), valid);
     expectFiniteCharacteristics(valid);
     return 0;

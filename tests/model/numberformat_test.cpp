@@ -1,4 +1,4 @@
-#include "numberformat.h"
+#include "model/numberformat.h"
 
 #include <gtest/gtest.h>
 
@@ -50,6 +50,25 @@ TEST(FormatGridLabel, Patterns)
     for (const auto& [value, expected] : cases)
         EXPECT_EQ(formatGridLabel(value, "."), expected) << value;
     EXPECT_EQ(formatGridLabel(2.05, ","), "2,05");
+}
+
+// The conversions are written into fixed buffers: the widest values and the
+// most digits asked for still fit, and never come out as a failed conversion.
+TEST(NumberFormat, WidestTextsFitTheirBuffers)
+{
+    const double largest = std::numeric_limits<double>::max();
+    const std::string grid = formatGridLabel(-largest, ",");
+    EXPECT_EQ(grid.size(), 1u + 309u + 3u);  // "-", 309 digits, ",00"
+    EXPECT_EQ(grid.substr(0, 5), "-1797");
+    EXPECT_EQ(grid.substr(grid.size() - 3), ",00");
+
+    EXPECT_EQ(formatScientific(-largest, 3, "."), "-1.798E+308");
+    EXPECT_EQ(formatScientific(std::numeric_limits<double>::denorm_min(), 3, "."), "4.941E-324");
+    // More digits than a double holds are padded with zeros up to 60.
+    const std::string many = formatScientific(-largest, 1000, ".");
+    EXPECT_EQ(many.size(), 1u + 2u + 60u + 5u);  // "-1." 60 digits "E+308"
+    EXPECT_EQ(many.substr(many.size() - 5), "E+308");
+    EXPECT_EQ(formatScientific(1, -5, "."), "1E+00");
 }
 
 }  // namespace

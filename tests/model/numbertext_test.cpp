@@ -1,5 +1,5 @@
-#include "numberformat.h"
-#include "numbertext.h"
+#include "model/numberformat.h"
+#include "model/numbertext.h"
 
 #include <gtest/gtest.h>
 

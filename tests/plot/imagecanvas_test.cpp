@@ -1,7 +1,7 @@
 // What the image canvas really shows: where lines land in pixels, dashes,
 // persistence across a new scale, and coordinates that must leave no mark.
 
-#include "imagecanvas.h"
+#include "plot/imagecanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ namespace {
 ImageCanvas blankCanvas(QSize size = {620, 212})
 {
     ImageCanvas canvas(size);
-    canvas.Scale(0, 12, 20, -12);
+    canvas.setScale(0, 12, 20, -12);
     return canvas;
 }
 
@@ -37,7 +37,7 @@ TEST(ImageCanvas, UserCoordinatesMapLinearlyWithYGrowingUpward)
     EXPECT_EQ(canvas.toPixel(20, -12), QPointF(620, 212));
     EXPECT_EQ(canvas.toPixel(10, 0), QPointF(310, 106));
     // A grid line at t = 1 lies in pixel column 31, the whole height.
-    canvas.Line(1, 12, 1, -12, Qt::green);
+    canvas.line(1, 12, 1, -12, Qt::green);
     const QImage& img = canvas.image();
     for (int y = 0; y < 212; ++y) {
         EXPECT_EQ(img.pixelColor(31, y), QColor(Qt::green)) << y;
@@ -51,10 +51,10 @@ TEST(ImageCanvas, UserCoordinatesMapLinearlyWithYGrowingUpward)
 TEST(ImageCanvas, WidthThreeCoversThreePixelsAndWidthOneOne)
 {
     ImageCanvas canvas = blankCanvas();
-    canvas.DrawWidth(3);
-    canvas.Line(0, 0, 20, 0, Qt::black);  // row 106
-    canvas.DrawWidth(1);
-    canvas.Line(0, 6, 20, 6, Qt::red);    // row 53
+    canvas.setLineWidth(3);
+    canvas.line(0, 0, 20, 0, Qt::black);  // row 106
+    canvas.setLineWidth(1);
+    canvas.line(0, 6, 20, 6, Qt::red);    // row 53
     const QImage& img = canvas.image();
     for (int x : {5, 300, 610}) {
         EXPECT_EQ(img.pixelColor(x, 104), QColor(Qt::white));
@@ -71,9 +71,9 @@ TEST(ImageCanvas, WidthThreeCoversThreePixelsAndWidthOneOne)
 TEST(ImageCanvas, DashedLineIsReallyDashed)
 {
     ImageCanvas canvas = blankCanvas();
-    canvas.DrawWidth(1);
-    canvas.DrawStyle(LineStyle::Dashed);
-    canvas.Line(10, 12, 10, -12, Qt::blue);  // column 310
+    canvas.setLineWidth(1);
+    canvas.setLineStyle(LineStyle::Dashed);
+    canvas.line(10, 12, 10, -12, Qt::blue);  // column 310
     const QImage& img = canvas.image();
     std::vector<int> runs;  // alternating lengths of on and off runs
     bool on = img.pixelColor(310, 0) == QColor(Qt::blue);
@@ -93,8 +93,8 @@ TEST(ImageCanvas, DashedLineIsReallyDashed)
     for (size_t i = 0; i + 1 < runs.size(); ++i)
         EXPECT_EQ(runs[i], i % 2 == 0 ? 4 : 2) << i;
     // At width 3 the style has no dashes.
-    canvas.DrawWidth(3);
-    canvas.Line(5, 12, 5, -12, Qt::blue);
+    canvas.setLineWidth(3);
+    canvas.line(5, 12, 5, -12, Qt::blue);
     for (int y = 0; y < 212; ++y)
         EXPECT_EQ(img.pixelColor(155, y), QColor(Qt::blue)) << y;
 }
@@ -102,13 +102,13 @@ TEST(ImageCanvas, DashedLineIsReallyDashed)
 TEST(ImageCanvas, NewScaleLeavesTheImageUnchanged)
 {
     ImageCanvas canvas = blankCanvas();
-    canvas.DrawWidth(3);
-    canvas.Line(0, 0, 20, 10, Qt::red);
-    canvas.FilledBox(0, -1, 20, 1, QColor(192, 192, 192));
+    canvas.setLineWidth(3);
+    canvas.line(0, 0, 20, 10, Qt::red);
+    canvas.fillBox(0, -1, 20, 1, QColor(192, 192, 192));
     const QImage before = canvas.image().copy();
-    canvas.Scale(-5, 1, 5, -1);
+    canvas.setScale(-5, 1, 5, -1);
     EXPECT_EQ(canvas.image(), before);
-    canvas.Cls();
+    canvas.clear();
     EXPECT_EQ(countColor(canvas.image(), qRgb(255, 255, 255)), 620 * 212);
 }
 
@@ -117,30 +117,30 @@ TEST(ImageCanvas, PointsOutsideOrNonFiniteLeaveNoMark)
     constexpr double inf = std::numeric_limits<double>::infinity();
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     ImageCanvas canvas = blankCanvas();
-    canvas.DrawWidth(3);
-    canvas.PSet(21, 0, Qt::red);
-    canvas.PSet(-1, 0, Qt::red);
-    canvas.PSet(10, 13, Qt::red);
-    canvas.PSet(1e300, -1e300, Qt::red);
-    canvas.PSet(nan, 0, Qt::red);
-    canvas.PSet(inf, inf, Qt::red);
-    canvas.Line(1e300, 0, inf, 0, Qt::red);
-    canvas.Line(nan, nan, 10, 0, Qt::red);
-    canvas.Line(-1e300, 20, 1e300, 20, Qt::red);  // above the top edge
-    canvas.LineTo(nan, 5, Qt::red);
-    canvas.FilledBox(nan, 0, 10, 1, Qt::red);
-    canvas.FilledBox(30, 0, 1e300, 1, Qt::red);
-    canvas.CurrentX(nan);
-    canvas.CurrentY(0);
-    canvas.Print(QStringLiteral("never"));
-    canvas.CurrentX(1e300);
-    canvas.Print(QStringLiteral("never"));
+    canvas.setLineWidth(3);
+    canvas.dot(21, 0, Qt::red);
+    canvas.dot(-1, 0, Qt::red);
+    canvas.dot(10, 13, Qt::red);
+    canvas.dot(1e300, -1e300, Qt::red);
+    canvas.dot(nan, 0, Qt::red);
+    canvas.dot(inf, inf, Qt::red);
+    canvas.line(1e300, 0, inf, 0, Qt::red);
+    canvas.line(nan, nan, 10, 0, Qt::red);
+    canvas.line(-1e300, 20, 1e300, 20, Qt::red);  // above the top edge
+    canvas.lineTo(nan, 5, Qt::red);
+    canvas.fillBox(nan, 0, 10, 1, Qt::red);
+    canvas.fillBox(30, 0, 1e300, 1, Qt::red);
+    canvas.setCurrentX(nan);
+    canvas.setCurrentY(0);
+    canvas.drawText(QStringLiteral("never"));
+    canvas.setCurrentX(1e300);
+    canvas.drawText(QStringLiteral("never"));
     EXPECT_EQ(countColor(canvas.image(), qRgb(255, 255, 255)), 620 * 212);
 
     // Lines reaching far outside still draw the part that shows.
-    canvas.Line(-1e300, 0, 1e300, 0, Qt::red);
-    canvas.DrawWidth(1);
-    canvas.Line(10, -1e12, 10, 1e12, Qt::blue);
+    canvas.line(-1e300, 0, 1e300, 0, Qt::red);
+    canvas.setLineWidth(1);
+    canvas.line(10, -1e12, 10, 1e12, Qt::blue);
     EXPECT_EQ(countColor(canvas.image(), qRgb(255, 0, 0)), 3 * 620 - 3);
     EXPECT_EQ(countColor(canvas.image(), qRgb(0, 0, 255)), 212);
 }
@@ -148,17 +148,17 @@ TEST(ImageCanvas, PointsOutsideOrNonFiniteLeaveNoMark)
 TEST(ImageCanvas, DotsAndFilledBoxes)
 {
     ImageCanvas canvas = blankCanvas();
-    canvas.DrawWidth(3);
-    canvas.PSet(10, 0, Qt::red);
+    canvas.setLineWidth(3);
+    canvas.dot(10, 0, Qt::red);
     EXPECT_EQ(countColor(canvas.image(), qRgb(255, 0, 0)), 9);
     EXPECT_EQ(canvas.image().pixelColor(310, 106), QColor(Qt::red));
-    canvas.DrawWidth(1);
+    canvas.setLineWidth(1);
     canvas.setForeColor(Qt::black);
-    canvas.PSet(1, 1);
+    canvas.dot(1, 1);
     EXPECT_EQ(countColor(canvas.image(), qRgb(0, 0, 0)), 1);
     EXPECT_EQ(canvas.currentX(), 1);
     // A box over the whole width, |y| <= 1.
-    canvas.FilledBox(0, -1, 20, 1, Qt::gray);
+    canvas.fillBox(0, -1, 20, 1, Qt::gray);
     const QImage& img = canvas.image();
     for (int x = 0; x < 620; ++x) {
         EXPECT_EQ(img.pixelColor(x, 97), QColor(Qt::gray)) << x;   // y = 1 .. row 97
@@ -174,9 +174,9 @@ TEST(ImageCanvas, TextHasItsTopLeftCornerAtTheCurrentPoint)
     QFont font(QStringLiteral("Times New Roman"));
     font.setPointSizeF(9.75);
     canvas.setFont(font);
-    canvas.CurrentX(10);
-    canvas.CurrentY(0);
-    canvas.Print(QStringLiteral("Xx"));
+    canvas.setCurrentX(10);
+    canvas.setCurrentY(0);
+    canvas.drawText(QStringLiteral("Xx"));
     const QImage& img = canvas.image();
     int minX = 1000, minY = 1000, maxY = -1;
     for (int y = 0; y < 212; ++y)
@@ -196,11 +196,11 @@ TEST(ImageCanvas, TextHasItsTopLeftCornerAtTheCurrentPoint)
 TEST(ImageCanvas, HiDpiImageHoldsDevicePixels)
 {
     ImageCanvas canvas(QSize(100, 50), 2.0);
-    canvas.Scale(0, 1, 10, -1);
+    canvas.setScale(0, 1, 10, -1);
     EXPECT_EQ(canvas.image().size(), QSize(200, 100));
     EXPECT_EQ(canvas.logicalSize(), QSize(100, 50));
-    canvas.DrawWidth(1);
-    canvas.Line(5, 1, 5, -1, Qt::black);  // logical column 50: device columns 100, 101
+    canvas.setLineWidth(1);
+    canvas.line(5, 1, 5, -1, Qt::black);  // logical column 50: device columns 100, 101
     EXPECT_EQ(canvas.image().pixelColor(100, 10), QColor(Qt::black));
     EXPECT_EQ(canvas.image().pixelColor(101, 10), QColor(Qt::black));
     EXPECT_EQ(canvas.image().pixelColor(99, 10), QColor(Qt::white));

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "canvas.h"
+#include "plot/canvas.h"
 
 #include <QColor>
 #include <QString>
 
+#include <array>
 #include <vector>
 
 namespace dryfriction::test {
@@ -12,7 +13,7 @@ namespace dryfriction::test {
 // One operation on a canvas, with the state it was made in.
 struct Op {
     QString canvas;
-    QString name;  // "Scale", "Cls", "DrawWidth", "DrawStyle", "Line", "LineTo", "FilledBox", "PSet", "Print"...
+    QString name;  // "setScale", "clear", "setLineWidth", "setLineStyle", "line", "lineTo", "fillBox", "dot", "drawText"
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     QColor color;
     int width = 0;
@@ -29,52 +30,52 @@ public:
     {
     }
 
-    void Scale(double x1, double y1, double x2, double y2) override
+    void setScale(double x1, double y1, double x2, double y2) override
     {
-        Canvas::Scale(x1, y1, x2, y2);
-        add("Scale", x1, y1, x2, y2);
+        Canvas::setScale(x1, y1, x2, y2);
+        add("setScale", x1, y1, x2, y2);
     }
-    void Cls() override { add("Cls"); }
-    void DrawWidth(int px) override
+    void clear() override { add("clear"); }
+    void setLineWidth(int px) override
     {
-        Canvas::DrawWidth(px);
-        add("DrawWidth");
+        Canvas::setLineWidth(px);
+        add("setLineWidth");
     }
-    void DrawStyle(LineStyle style) override
+    void setLineStyle(LineStyle style) override
     {
-        Canvas::DrawStyle(style);
-        add("DrawStyle");
+        Canvas::setLineStyle(style);
+        add("setLineStyle");
     }
-    void Line(double x1, double y1, double x2, double y2, const QColor& color) override
+    void line(double x1, double y1, double x2, double y2, const QColor& color) override
     {
-        add("Line", x1, y1, x2, y2, color);
+        add("line", x1, y1, x2, y2, color);
         setCurrentPoint(x2, y2);
     }
-    void LineTo(double x2, double y2, const QColor& color) override
+    void lineTo(double x2, double y2, const QColor& color) override
     {
-        add("LineTo", currentX(), currentY(), x2, y2, color);
+        add("lineTo", currentX(), currentY(), x2, y2, color);
         setCurrentPoint(x2, y2);
     }
-    void FilledBox(double x1, double y1, double x2, double y2, const QColor& color) override
+    void fillBox(double x1, double y1, double x2, double y2, const QColor& color) override
     {
-        add("FilledBox", x1, y1, x2, y2, color);
+        add("fillBox", x1, y1, x2, y2, color);
         setCurrentPoint(x2, y2);
     }
-    void PSet(double x, double y) override
+    void dot(double x, double y) override
     {
-        add("PSet", x, y, x, y, QColor());
+        add("dot", x, y, x, y, QColor());
         setCurrentPoint(x, y);
     }
-    void PSet(double x, double y, const QColor& color) override
+    void dot(double x, double y, const QColor& color) override
     {
-        add("PSet", x, y, x, y, color);
+        add("dot", x, y, x, y, color);
         setCurrentPoint(x, y);
     }
-    void CurrentX(double x) override { Canvas::CurrentX(x); }
-    void CurrentY(double y) override { Canvas::CurrentY(y); }
-    void Print(const QString& text) override
+    void setCurrentX(double x) override { Canvas::setCurrentX(x); }
+    void setCurrentY(double y) override { Canvas::setCurrentY(y); }
+    void drawText(const QString& text) override
     {
-        add("Print", currentX(), currentY());
+        add("drawText", currentX(), currentY());
         m_log.back().text = text;
     }
     QSize logicalSize() const override { return m_size; }
@@ -83,12 +84,42 @@ private:
     void add(const char* name, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
              const QColor& color = QColor())
     {
-        m_log.push_back({m_name, QString::fromLatin1(name), x1, y1, x2, y2, color, drawWidth(), drawStyle(), {}});
+        m_log.push_back({m_name, QString::fromLatin1(name), x1, y1, x2, y2, color, lineWidth(), lineStyle(), {}});
     }
 
     QString m_name;
     std::vector<Op>& m_log;
     QSize m_size;
+};
+
+// The animation strip and the time graphs, in the order of timeGraphs(), all
+// logging into one log.
+struct RecordedViews {
+    std::vector<Op> log;
+    RecordingCanvas strip{QStringLiteral("strip"), log};
+    std::array<RecordingCanvas, 4> graph{{{QStringLiteral("x"), log},
+                                          {QStringLiteral("vx"), log},
+                                          {QStringLiteral("energy"), log},
+                                          {QStringLiteral("path"), log}}};
+
+    std::vector<Canvas*> graphs()
+    {
+        std::vector<Canvas*> out;
+        for (RecordingCanvas& g : graph)
+            out.push_back(&g);
+        return out;
+    }
+
+    // The operations on one canvas, in order.
+    std::vector<Op> on(const QString& canvas) const
+    {
+        std::vector<Op> ops;
+        for (const Op& op : log) {
+            if (op.canvas == canvas)
+                ops.push_back(op);
+        }
+        return ops;
+    }
 };
 
 }  // namespace dryfriction::test

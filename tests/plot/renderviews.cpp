@@ -1,63 +1,61 @@
-// Renders the five views at 620 x 212 for the start-up values into PNG files:
-// the frames as the window shows them before a run, and the views after a
-// complete run. Usage: dryfriction-render-views <output directory>
+// Renders the animation strip and the time graphs at 620 x 212 for the
+// start-up values into PNG files: the frames as the window shows them before
+// a run, and the views after a complete run.
+// Usage: dryfriction-render-views <output directory>
 
-#include "animationview.h"
-#include "axes.h"
-#include "frames.h"
-#include "imagecanvas.h"
-#include "imageviews.h"
-#include "plotscales.h"
-#include "rundrawing.h"
-#include "viewstyle.h"
+#include "plot/animationstrip.h"
+#include "plot/frames.h"
+#include "plot/graphdescription.h"
+#include "plot/loadanimation.h"
+#include "plot/offscreenviews.h"
+#include "plot/rundrawing.h"
+#include "plot/viewtexts.h"
 
-#include "characteristics.h"
-#include "motion.h"
-#include "parameters.h"
+#include "model/characteristics.h"
+#include "model/motion.h"
+#include "model/parameters.h"
+#include "model/plotranges.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 
-#include <array>
 #include <cstdio>
+#include <vector>
 
 using namespace dryfriction;
 
 namespace {
 
-struct Scene : ImageViews {
-    PlotRanges ranges;
-    SetupPlacement placement;
+// The window's Russian captions; the plot layer holds no text of its own.
+ViewTexts russianTexts(const QString& decimalPoint)
+{
+    ViewTexts texts;
+    texts.decimalPoint = decimalPoint;
+    texts.stripCaption = QStringLiteral("X");
+    texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
+                           QStringLiteral("П")};
+    texts.timeCaption = QStringLiteral("2*pi*t/T");
+    texts.legendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
+    texts.legendExtremes = QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");
+    return texts;
+}
 
-    explicit Scene(QSize size) : ImageViews(size) {}
-
-    // What the resize handler draws: clear, scales, strip and frames.
-    void drawFrames(const ProblemParameters& p, const MotionCharacteristics& c, const QString& point)
+bool save(OffscreenViews& views, const SetupPlacement& placement, const QDir& dir, const QString& stage)
+{
+    QImage strip = views.strip().image();
     {
-        for (ImageCanvas& picture : pictures)
-            picture.Cls();
-        const Frames frames = dryfriction::drawFrames(views, p, c, point);
-        ranges = frames.ranges;
-        placement = frames.placement;
+        QPainter painter(&strip);
+        paintSetup(painter, views.strip(), placement);
     }
-
-    bool save(const QDir& dir, const QString& stage) const
-    {
-        bool ok = true;
-        for (int i = 0; i < 5; ++i) {
-            QImage image = pictures[i].image();
-            if (i == 0) {
-                QPainter painter(&image);
-                paintSetup(painter, pictures[0], placement);
-            }
-            const QString name = dir.filePath(QStringLiteral("picture%1-%2.png").arg(i + 1).arg(stage));
-            ok = image.save(name) && ok;
-        }
-        return ok;
+    bool ok = strip.save(dir.filePath(QStringLiteral("strip-%1.png").arg(stage)));
+    for (std::size_t i = 0; i < views.graphCount(); ++i) {
+        const QString name = dir.filePath(QStringLiteral("graph%1-%2.png").arg(i + 1).arg(stage));
+        ok = views.graph(i).image().save(name) && ok;
     }
-};
+    return ok;
+}
 
 }  // namespace
 
@@ -74,25 +72,31 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const QString point = QLocale().decimalPoint();
+    const ViewTexts texts = russianTexts(QLocale().decimalPoint());
     const ProblemParameters p = kStartupParameters;
-    const MotionCharacteristics c = parametr(p);
+    const MotionCharacteristics c = characteristicsOf(p);
 
-    Scene scene(QSize(620, 212));
-    scene.drawFrames(p, c, point);
-    bool ok = scene.save(dir, QStringLiteral("before"));
+    const PlotRanges r = computePlotRanges(p, c);
 
-    // The start of a run draws the frames once more, without clearing.
-    scene.ranges = minmax(p, c, scene.views);
-    GraphViews graphs = graphViews(scene.views);
-    drawGraphFrames(graphs, scene.ranges, point);
-    std::int16_t animationCounter = drawRunPreamble(graphs, scene.ranges, p, c);
+    OffscreenViews views(QSize(620, 212));
+    const std::vector<Canvas*> graphs = views.graphs();
+    const SetupPlacement start = drawFrames(views.strip(), graphs, r, p.x0, texts);
+    bool ok = save(views, start, dir, QStringLiteral("before"));
+
+    // The start of a run draws the graph frames once more, without clearing,
+    // then each graph's markers and legend, then the samples.
+    drawGraphFrames(graphs, r, texts);
+    for (std::size_t i = 0; i < graphs.size(); ++i)
+        drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, texts.legendStops, texts.legendExtremes);
+    LoadAnimation load(start, r.animLeft);
     MotionRun run(p, c);
-    while (run.next())
-        drawSample(graphs, run.sample(), animationCounter, scene.placement, scene.ranges);
-    ok = scene.save(dir, QStringLiteral("after")) && ok;
+    while (run.next()) {
+        drawSample(graphs, run.sample());
+        load.follow(run.sample().x);
+    }
+    ok = save(views, load.placement(), dir, QStringLiteral("after")) && ok;
 
-    std::printf("%d samples, X_end = %.7f, P_end = %.6f\n", run.sampleCount(), run.result().X_end,
-                run.result().P_end);
+    std::printf("%d samples, X_end = %.7f, P_end = %.6f\n", run.sampleCount(), run.result().finalX,
+                run.result().finalPath);
     return ok ? 0 : 1;
 }

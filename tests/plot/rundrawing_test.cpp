@@ -1,79 +1,99 @@
-// What a run draws: markers, envelope, legend, start points, traces, and the
-// moves of the load.
+// What a run draws: markers, envelope, legend and start points, the traces,
+// and the areas drawSample reports as changed.
 
 #include "recordingcanvas.h"
 
-#include "axes.h"
-#include "frames.h"
-#include "imagecanvas.h"
-#include "imageviews.h"
-#include "plotcolors.h"
-#include "plotscales.h"
-#include "rundrawing.h"
-#include "viewstyle.h"
+#include "plot/frames.h"
+#include "plot/graphdescription.h"
+#include "plot/offscreenviews.h"
+#include "plot/plotcolors.h"
+#include "plot/rundrawing.h"
 
-#include "characteristics.h"
-#include "motion.h"
-#include "parameters.h"
+#include "model/characteristics.h"
+#include "model/motion.h"
+#include "model/parameters.h"
+#include "model/plotranges.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
+#include <cstring>
 
 using namespace dryfriction;
 using dryfriction::test::Op;
+using dryfriction::test::RecordedViews;
 using dryfriction::test::RecordingCanvas;
 
 namespace {
 
-struct Recorded {
-    std::vector<Op> log;
-    RecordingCanvas p1{"Picture1", log}, p2{"Picture2", log}, p3{"Picture3", log}, p4{"Picture4", log},
-        p5{"Picture5", log};
-    Views views{p1, p2, p3, p4, p5};
-    GraphViews graphs = graphViews(views);
-    PlotRanges ranges;
-    MotionCharacteristics chars;
+const QString kLegendStops = QStringLiteral("stops");
+const QString kLegendExtremes = QStringLiteral("extremes");
 
-    explicit Recorded(const ProblemParameters& p)
-    {
-        chars = parametr(p);
-        ranges = minmax(p, chars, views);
-        log.clear();
-        drawRunPreamble(graphs, ranges, p, chars);
-    }
-
-    int count(const QString& canvas, const QColor& color) const
-    {
-        int n = 0;
-        for (const Op& op : log)
-            n += op.canvas == canvas && op.name == "Line" && op.color == color;
-        return n;
-    }
-};
-
-// The five views drawn as the window draws them before a run.
-struct Drawn : ImageViews {
-    GraphViews graphs = graphViews(views);
-    PlotRanges ranges;
-    SetupPlacement placement;
-
-    Drawn(const ProblemParameters& p, const MotionCharacteristics& c) : ImageViews(QSize(620, 212))
-    {
-        const Frames frames = drawFrames(views, p, c, QStringLiteral("."));
-        ranges = frames.ranges;
-        placement = frames.placement;
-    }
-};
-
-ProblemParameters params(double Xo, double Vo)
+ProblemParameters params(double x0, double v0)
 {
     ProblemParameters p;
-    p.Xo = Xo;
-    p.Vo = Vo;
+    p.x0 = x0;
+    p.v0 = v0;
     return p;
 }
+
+void drawPreambles(std::span<Canvas* const> graphs, const PlotRanges& r, const ProblemParameters& p,
+                   const MotionCharacteristics& c)
+{
+    for (std::size_t i = 0; i < graphs.size(); ++i)
+        drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, kLegendStops, kLegendExtremes);
+}
+
+// The preambles of a run on every graph, recorded.
+struct RecordedRun : RecordedViews {
+    ProblemParameters params;
+    MotionCharacteristics chars;
+    PlotRanges ranges;
+
+    explicit RecordedRun(const ProblemParameters& p) : params(p)
+    {
+        chars = characteristicsOf(p);
+        ranges = computePlotRanges(p, chars);
+        applyScales(strip, graphs(), ranges);
+        log.clear();
+        drawPreambles(graphs(), ranges, p, chars);
+    }
+
+    std::vector<Op> lines(const QString& canvas, const QColor& color) const
+    {
+        std::vector<Op> out;
+        for (const Op& op : on(canvas)) {
+            if (op.name == "line" && op.color == color)
+                out.push_back(op);
+        }
+        return out;
+    }
+};
+
+// The views drawn as the window draws them at the start of a run.
+struct DrawnRun : OffscreenViews {
+    ProblemParameters params;
+    MotionCharacteristics chars;
+    PlotRanges ranges;
+
+    explicit DrawnRun(const ProblemParameters& p, QSize size = {620, 212}) : OffscreenViews(size), params(p)
+    {
+        chars = characteristicsOf(p);
+        ranges = computePlotRanges(p, chars);
+        ViewTexts texts;
+        texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
+                               QStringLiteral("P")};
+        texts.timeCaption = QStringLiteral("2*pi*t/T");
+        drawFrames(strip(), graphs(), ranges, p.x0, texts);
+        drawPreambles(graphs(), ranges, p, chars);
+    }
+
+    QPoint pixel(std::size_t i, double t, double y)
+    {
+        const QPointF at = graph(i).toPixel(t, y);
+        return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+    }
+};
 
 int countInColumn(const QImage& image, int x, const QColor& color)
 {
@@ -83,58 +103,77 @@ int countInColumn(const QImage& image, int x, const QColor& color)
     return n;
 }
 
-}  // namespace
-
-TEST(RunPreamble, MarkersComeFirstGraphByGraphDashedOfWidthOne)
+// How many pixels of `after` that differ from `before` lie outside `area`.
+int changedOutside(const QImage& before, const QImage& after, const QRect& area)
 {
-    Recorded rec(kStartupParameters);
-    ASSERT_EQ(rec.chars.n_half, 6);
-    std::vector<Op> markers;
-    for (const Op& op : rec.log)
-        if (op.name == "Line" && (op.color == kRed || op.color == kBlue))
-            markers.push_back(op);
-    ASSERT_EQ(markers.size(), 7u * 8u);
-    const char* order[] = {"Picture2", "Picture2", "Picture3", "Picture3",
-                           "Picture4", "Picture4", "Picture5", "Picture5"};
-    const double top[] = {12, 12, 11, 11, 1, 1, 64, 64};
-    const double bottom[] = {-12, -12, -11, -11, 0, 0, 0, 0};
-    for (size_t i = 0; i < markers.size(); ++i) {
-        const Op& m = markers[i];
-        const int k = static_cast<int>(i / 8);
-        const size_t j = i % 8;
-        EXPECT_EQ(m.canvas, order[j]) << i;
-        EXPECT_EQ(m.color, j % 2 == 0 ? kRed : kBlue) << i;
-        EXPECT_DOUBLE_EQ(m.x1, j % 2 == 0 ? stopTime(rec.chars, k) : extremeVelocityTime(rec.chars, k));
-        EXPECT_EQ(m.x1, m.x2);
-        EXPECT_EQ(m.y1, top[j]) << i;
-        EXPECT_EQ(m.y2, bottom[j]) << i;
-        EXPECT_EQ(m.width, 1);
-        EXPECT_EQ(m.style, LineStyle::Dashed);
+    int outside = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        const auto* a = reinterpret_cast<const QRgb*>(before.constScanLine(y));
+        const auto* b = reinterpret_cast<const QRgb*>(after.constScanLine(y));
+        if (std::memcmp(a, b, sizeof(QRgb) * static_cast<std::size_t>(after.width())) == 0)
+            continue;
+        for (int x = 0; x < after.width(); ++x)
+            outside += a[x] != b[x] && !area.contains(x, y);
     }
-    EXPECT_NEAR(markers[0].x1, 0.519146, 1e-6);
-    EXPECT_NEAR(markers[1].x1, -1.051650, 1e-6);
+    return outside;
 }
 
-TEST(RunPreamble, EnvelopeOnlyFromThreeHalfSwings)
+const char* const kGraphNames[] = {"x", "vx", "energy", "path"};
+
+}  // namespace
+
+// Dashed red and blue markers of width 1 at every stop and extreme-velocity
+// time, k = 0 .. halfSwings, from the top edge down to the bottom edge, or to
+// the time axis on the energy and path graphs.
+TEST(RunPreamble, MarkersOnEveryGraph)
 {
-    // Starting at rest at Xo > 1: Ao = Xo + 1, so the half-swings follow Xo.
-    struct Row {
-        double Xo, Vo;
-        double nHalf;
-        int magenta;
-    } rows[] = {{9.5, 6, 6, 2}, {6, 0, 3, 2}, {5, 0, 2, 0}, {1.5, 0, 1, 0}, {0.5, 0.5, 0, 0}};
-    for (const Row& row : rows) {
-        Recorded rec(params(row.Xo, row.Vo));
-        ASSERT_EQ(rec.chars.n_half, row.nHalf) << row.Xo;
-        EXPECT_EQ(rec.count("Picture2", kMagenta), row.magenta) << row.Xo;
-        EXPECT_EQ(rec.count("Picture2", kRed), row.nHalf + 1) << row.Xo;
-        EXPECT_EQ(rec.count("Picture5", kBlue), row.nHalf + 1) << row.Xo;
+    RecordedRun rec(kStartupParameters);
+    ASSERT_EQ(rec.chars.halfSwings, 6);
+    const double top[] = {12, 11, 1, 64};
+    const double bottom[] = {-12, -11, 0, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(kGraphNames[i]);
+        const auto red = rec.lines(kGraphNames[i], kRed);
+        const auto blue = rec.lines(kGraphNames[i], kBlue);
+        ASSERT_EQ(red.size(), 7u);
+        ASSERT_EQ(blue.size(), 7u);
+        for (int k = 0; k <= 6; ++k) {
+            for (const Op& m : {red[k], blue[k]}) {
+                EXPECT_EQ(m.x1, m.x2);
+                EXPECT_EQ(m.y1, top[i]);
+                EXPECT_EQ(m.y2, bottom[i]);
+                EXPECT_EQ(m.width, 1);
+                EXPECT_EQ(m.style, LineStyle::Dashed);
+            }
+            EXPECT_DOUBLE_EQ(red[k].x1, stopTime(rec.chars, k));
+            EXPECT_DOUBLE_EQ(blue[k].x1, extremeVelocityTime(rec.chars, k));
+        }
     }
-    Recorded rec(kStartupParameters);
-    std::vector<Op> envelope;
-    for (const Op& op : rec.log)
-        if (op.color == kMagenta)
-            envelope.push_back(op);
+    EXPECT_NEAR(rec.lines("x", kRed)[0].x1, 0.519146, 1e-6);
+    EXPECT_NEAR(rec.lines("x", kBlue)[0].x1, -1.051650, 1e-6);
+}
+
+TEST(RunPreamble, EnvelopeOnlyOnTheCoordinateGraphFromThreeHalfSwings)
+{
+    // Starting at rest at x0 > 1: Ao = x0 + 1, so the half-swings follow x0.
+    const struct {
+        double x0, v0;
+        double halfSwings;
+        std::size_t envelopeLines;
+    } rows[] = {{9.5, 6, 6, 2}, {6, 0, 3, 2}, {5, 0, 2, 0}, {1.5, 0, 1, 0}, {0.5, 0.5, 0, 0}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.x0);
+        RecordedRun rec(params(row.x0, row.v0));
+        ASSERT_EQ(rec.chars.halfSwings, row.halfSwings);
+        EXPECT_EQ(rec.lines("x", kMagenta).size(), row.envelopeLines);
+        for (const char* other : {"vx", "energy", "path"})
+            EXPECT_EQ(rec.lines(other, kMagenta).size(), 0u) << other;
+        EXPECT_EQ(rec.lines("x", kRed).size(), row.halfSwings + 1);
+        EXPECT_EQ(rec.lines("path", kBlue).size(), row.halfSwings + 1);
+    }
+    // From +-(Ao - 1 + 2 tau/pi) at t = 0 to the time axis.
+    RecordedRun rec(kStartupParameters);
+    const auto envelope = rec.lines("x", kMagenta);
     ASSERT_EQ(envelope.size(), 2u);
     EXPECT_NEAR(envelope[0].y1, 11.423885, 1e-6);
     EXPECT_NEAR(envelope[1].y1, -11.423885, 1e-6);
@@ -142,138 +181,139 @@ TEST(RunPreamble, EnvelopeOnlyFromThreeHalfSwings)
         EXPECT_EQ(op.x1, 0);
         EXPECT_NEAR(op.x2, 17.944597, 1e-6);
         EXPECT_EQ(op.y2, 0);
-        EXPECT_EQ(op.style, LineStyle::Dashed);
     }
 }
 
-TEST(RunPreamble, LegendAndRedStartPoints)
+// The legend lines come from the caller; the preamble ends on the start point
+// at width 3, solid, so that the trace sets out from there.
+TEST(RunPreamble, LegendAndTheStartPointTheTraceSetsOutFrom)
 {
-    Recorded rec(kStartupParameters);
-    struct Row {
-        const char* canvas;
+    ProblemParameters p = params(2.5, -3.5);
+    p.duration = 30;
+    RecordedRun rec(p);
+    const struct {
         double top, second, start;
-    } rows[] = {{"Picture2", 12, 0.9 * 12, 9.5}, {"Picture3", 11, 0.9 * 11, 6},
-                {"Picture4", 1, 0.94, 1},        {"Picture5", 64, 0.94 * 64, 0}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.canvas);
-        std::vector<Op> prints, points;
-        for (const Op& op : rec.log) {
-            if (op.canvas != row.canvas)
-                continue;
-            if (op.name == "Print")
-                prints.push_back(op);
-            if (op.name == "PSet")
-                points.push_back(op);
+    } rows[] = {{3, 0.9 * 3, 2.5}, {4, 0.9 * 4, -3.5}, {1, 0.94, 1}, {10, 0.94 * 10, 0}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(kGraphNames[i]);
+        std::vector<Op> texts, dots;
+        for (const Op& op : rec.on(kGraphNames[i])) {
+            if (op.name == "drawText")
+                texts.push_back(op);
+            if (op.name == "dot")
+                dots.push_back(op);
         }
-        ASSERT_EQ(prints.size(), 2u);
-        EXPECT_EQ(prints[0].text, QString::fromUtf8("Красный пунктир - время в точках остановки. Vx=0"));
-        EXPECT_EQ(prints[1].text, QString::fromUtf8("Синий пунктир   - время, когда скорость экстремальна"));
-        EXPECT_EQ(prints[0].x1, 10);
-        EXPECT_EQ(prints[0].y1, row.top);
-        EXPECT_DOUBLE_EQ(prints[1].y1, row.second);
-        EXPECT_EQ(prints[0].width, 3);
-        EXPECT_EQ(prints[0].style, LineStyle::Solid);
-        ASSERT_EQ(points.size(), 1u);
-        EXPECT_EQ(points[0].color, kRed);
-        EXPECT_EQ(points[0].x1, 0);
-        EXPECT_EQ(points[0].y1, row.start);
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_EQ(texts[0].text, kLegendStops);
+        EXPECT_EQ(texts[1].text, kLegendExtremes);
+        // In the middle of the time axis, from the top down.
+        EXPECT_EQ(texts[0].x1, 15);
+        EXPECT_EQ(texts[1].x1, 15);
+        EXPECT_EQ(texts[0].y1, rows[i].top);
+        EXPECT_DOUBLE_EQ(texts[1].y1, rows[i].second);
+        ASSERT_EQ(dots.size(), 1u);
+        EXPECT_EQ(dots[0].color, kRed);
+        EXPECT_EQ(dots[0].width, 3);
+
+        const RecordingCanvas& canvas = rec.graph[i];
+        EXPECT_EQ(canvas.currentX(), 0);
+        EXPECT_EQ(canvas.currentY(), rows[i].start);
+        EXPECT_EQ(canvas.lineWidth(), 3);
+        EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
     }
-    // The start points are the last thing the preamble draws.
-    EXPECT_EQ(rec.log.back().name, "PSet");
 }
 
-TEST(RunSamples, TracesStartAtTheStartPointsAndTheLoadMovesEveryFifthSample)
+TEST(RunSamples, EachTraceContinuesWhereItsLastSegmentEnded)
 {
-    const ProblemParameters p = kStartupParameters;
-    Recorded rec(p);
-    SetupPlacement placement;
-    placement.shapeWidth = 1;
-    placement.imageLeft = -12;
-    std::int16_t counter = 0;
-    MotionRun run(p, rec.chars);
-    std::vector<int> moves;
+    RecordedRun rec(kStartupParameters);
     rec.log.clear();
+    MotionRun run(rec.params, rec.chars);
+    const std::vector<Canvas*> graphs = rec.graphs();
     while (run.next()) {
-        if (drawSample(rec.graphs, run.sample(), counter, placement, rec.ranges)) {
-            moves.push_back(run.sampleCount());
-            EXPECT_DOUBLE_EQ(placement.shapeLeft, run.sample().x - 0.5);
-            EXPECT_DOUBLE_EQ(placement.imageWidth, std::abs(run.sample().x + 12 - 0.5));
-        }
+        const std::vector<QRectF> changed = drawSample(graphs, run.sample());
+        EXPECT_EQ(changed.size(), 4u);
     }
     ASSERT_EQ(run.sampleCount(), 796);
-    ASSERT_FALSE(moves.empty());
-    for (size_t i = 0; i < moves.size(); ++i)
-        EXPECT_EQ(moves[i], 6 + 5 * static_cast<int>(i));
-    EXPECT_EQ(moves.back(), 796);  // 796 = 6 + 5 * 158
-    EXPECT_EQ(rec.log.size(), 4u * 796u);
-    // First segments: from the start points to the first sample.
-    const Op& x = rec.log[0];
-    EXPECT_EQ(x.name, "LineTo");
-    EXPECT_EQ(x.canvas, "Picture2");
-    EXPECT_EQ((std::vector<double>{x.x1, x.y1}), (std::vector<double>{0, 9.5}));
-    EXPECT_EQ(rec.log[1].color, kBlue);
-    EXPECT_EQ((std::vector<double>{rec.log[1].x1, rec.log[1].y1}), (std::vector<double>{0, 6}));
-    EXPECT_EQ((std::vector<double>{rec.log[2].x1, rec.log[2].y1}), (std::vector<double>{0, 1}));
-    EXPECT_EQ((std::vector<double>{rec.log[3].x1, rec.log[3].y1}), (std::vector<double>{0, 0}));
-    // Each segment continues where the previous one ended.
-    for (size_t i = 4; i < rec.log.size(); ++i) {
+    ASSERT_EQ(rec.log.size(), 4u * 796u);
+    // The first segments leave the start points.
+    const double start[] = {9.5, 6, 1, 0};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const Op& first = rec.log[i];
+        EXPECT_EQ(first.name, "lineTo");
+        EXPECT_EQ(first.canvas, kGraphNames[i]);
+        EXPECT_EQ(first.x1, 0);
+        EXPECT_EQ(first.y1, start[i]);
+        EXPECT_EQ(first.color, timeGraphs()[i].traceColor);
+    }
+    for (std::size_t i = 4; i < rec.log.size(); ++i) {
         EXPECT_EQ(rec.log[i].x1, rec.log[i - 4].x2);
         EXPECT_EQ(rec.log[i].y1, rec.log[i - 4].y2);
         EXPECT_EQ(rec.log[i].width, 3);
     }
+    // The last segments end on the run's result.
+    const std::size_t last = rec.log.size() - 4;
+    EXPECT_EQ(rec.log[last].x2, static_cast<double>(run.sample().t));
+    EXPECT_EQ(rec.log[last].y2, run.result().finalX);
+    EXPECT_EQ(rec.log[last + 3].y2, run.result().finalPath);
 }
 
-TEST(RunSamples, FewerThanSixSamplesNeverMoveTheLoad)
+// The window repaints only what drawSample reports: every pixel a sample
+// changes must lie in its graph's rectangle, and the rectangle must stay close
+// to the segment. The run's segments are short; the three after it span the
+// graphs.
+TEST(RunSamples, ChangedRectanglesHoldEveryChangedPixel)
 {
-    ProblemParameters p = kStartupParameters;
-    p.tCalc = 0.1f;  // samples at dt, 3dt, 5dt, 7dt
-    Recorded rec(p);
-    SetupPlacement placement;
-    placement.shapeLeft = 42;
-    const SetupPlacement start = placement;
-    std::int16_t counter = 0;
-    MotionRun run(p, rec.chars);
+    DrawnRun d(kStartupParameters);
+    const std::vector<Canvas*> graphs = d.graphs();
+    std::vector<MotionSample> samples;
+    MotionRun run(d.params, d.chars);
     while (run.next())
-        EXPECT_FALSE(drawSample(rec.graphs, run.sample(), counter, placement, rec.ranges));
-    EXPECT_LT(run.sampleCount(), 6);
-    EXPECT_EQ(placement, start);
+        samples.push_back(run.sample());
+    const std::size_t runSamples = samples.size();
+    samples.push_back({2.5f, -10.5, 9.5, 0.1, 60});
+    samples.push_back({7.0f, 11.0, -10.0, 0.9, 3});
+    samples.push_back({19.9f, 0.5, 0.5, 0.0, 63});
+    for (std::size_t k = 0; k < samples.size(); ++k) {
+        const MotionSample& s = samples[k];
+        std::vector<QImage> before;
+        for (std::size_t i = 0; i < 4; ++i)
+            before.push_back(d.graph(i).image().copy());
+        const std::vector<QRectF> changed = drawSample(graphs, s);
+        ASSERT_EQ(changed.size(), 4u);
+        for (std::size_t i = 0; i < 4; ++i) {
+            ASSERT_EQ(changedOutside(before[i], d.graph(i).image(), changed[i].toAlignedRect()), 0)
+                << kGraphNames[i] << " at t = " << s.t;
+            if (k < runSamples) {
+                EXPECT_LE(changed[i].width(), 12) << kGraphNames[i] << " at t = " << s.t;
+            }
+        }
+    }
 }
 
-TEST(RunPixels, BandMarkersAndTraceOfTheDefaultRun)
+TEST(RunPixels, BandMarkersAndTracesOfTheDefaultRun)
 {
     const ProblemParameters p = kStartupParameters;
-    const MotionCharacteristics c = parametr(p);
-    Drawn d(p, c);
-    const QImage& x = d.pictures[1].image();
+    DrawnRun d(p);
+    const QImage& x = d.graph(0).image();
 
-    // The grey band |x| <= 1 across the whole time axis: rows of y = +-0.6
-    // are band grey wherever no grid line, axis or label lies over them.
+    // The grey band |x| <= 1 across the whole time axis, where no grid line,
+    // marker, axis or label lies over it.
     for (double y : {0.6, -0.6}) {
-        const int row = static_cast<int>(d.pictures[1].toPixel(0, y).y());
-        int grey = 0, other = 0;
-        for (int col = 40; col < 620; ++col) {
-            const QColor c = x.pixelColor(col, row);
-            if (c == kBandColor)
-                ++grey;
-            else if (c != kGridColor)
-                ++other;
-        }
-        EXPECT_GT(grey, 540) << y;
-        EXPECT_LT(other, 20) << y;
+        const int row = d.pixel(0, 0, y).y();
+        int grey = 0;
+        for (int col = 40; col < 620; ++col)
+            grey += x.pixelColor(col, row) == kBandColor;
+        EXPECT_GT(grey, 480) << y;
         EXPECT_EQ(x.pixelColor(619, row), kBandColor);
     }
-    const int outsideRow = static_cast<int>(d.pictures[1].toPixel(0, 1.6).y());
-    for (int col = 40; col < 620; ++col)
-        EXPECT_NE(x.pixelColor(col, outsideRow), kBandColor) << col;
 
-    drawRunPreamble(d.graphs, d.ranges, p, c);
-
-    // Red stop marker at tau_0 (column 16), dashed over the whole height.
-    const int tauColumn = static_cast<int>(d.pictures[1].toPixel(c.tau_0, 0).x());
-    EXPECT_EQ(tauColumn, 16);
-    const int red = countInColumn(x, tauColumn, kRed);
+    // The red stop marker at the first stop (column 16), dashed over the
+    // whole height.
+    const int stopColumn = d.pixel(0, d.chars.firstStop, 0).x();
+    EXPECT_EQ(stopColumn, 16);
+    const int red = countInColumn(x, stopColumn, kRed);
     EXPECT_GT(red, 100);
-    EXPECT_LT(red, 200);  // dashed: gaps between the dashes
+    EXPECT_LT(red, 200);  // gaps between the dashes
 
     // Blue markers: six columns show; the one at t = -1.05 leaves no mark.
     int blueColumns = 0;
@@ -283,17 +323,23 @@ TEST(RunPixels, BandMarkersAndTraceOfTheDefaultRun)
     for (int col = 0; col < 3; ++col)
         EXPECT_EQ(countInColumn(x, col, kBlue), 0);
 
-    // The start point, then the first segments leave (0, Xo) upward.
-    const QPointF start = d.pictures[1].toPixel(0, 9.5);
-    EXPECT_EQ(x.pixelColor(0, static_cast<int>(start.y())), kRed);
-    std::int16_t counter = 0;
-    MotionRun run(p, c);
-    std::vector<QPointF> points;
-    for (int i = 0; i < 20 && run.next(); ++i) {
-        drawSample(d.graphs, run.sample(), counter, d.placement, d.ranges);
-        points.push_back(d.pictures[1].toPixel(run.sample().t, run.sample().x));
+    // Every trace in its colour where its quantity lies: x, Vx, W/Wo, path.
+    MotionRun run(p, d.chars);
+    const std::vector<Canvas*> graphs = d.graphs();
+    for (int i = 0; i < 60 && run.next(); ++i) {
+        drawSample(graphs, run.sample());
+        const MotionSample& s = run.sample();
+        const double values[] = {s.x, s.vx, s.energyRatio, s.path};
+        const QColor colors[] = {kRed, kBlue, kRed, kRed};
+        for (std::size_t g = 0; g < 4; ++g) {
+            const QPoint at = d.pixel(g, s.t, values[g]);
+            if (at.y() >= 0 && at.y() < 212) {
+                EXPECT_EQ(d.graph(g).image().pixelColor(at), colors[g]) << kGraphNames[g] << " " << s.t;
+            }
+        }
+        // The coordinate rises from 9.5 to its first turn at 11.09, at t = 0.52.
+        if (run.sampleCount() == 20) {
+            EXPECT_LT(d.pixel(0, s.t, s.x).y(), d.pixel(0, 0, 9.5).y() - 10);
+        }
     }
-    EXPECT_LT(points.back().y(), start.y() - 10);  // x rose from 9.5 towards 11.09
-    for (const QPointF& pt : points)
-        EXPECT_EQ(x.pixelColor(static_cast<int>(pt.x()), static_cast<int>(pt.y())), kRed) << pt.x() << " " << pt.y();
 }

@@ -1,7 +1,7 @@
-#include "tablecommand.h"
+#include "table/tablecommand.h"
 
-#include "characteristics.h"
-#include "motion.h"
+#include "model/characteristics.h"
+#include "model/motion.h"
 
 #include <gtest/gtest.h>
 
@@ -53,40 +53,41 @@ TEST(Table, StartupSummary)
     const Outcome o = run({});
     ASSERT_EQ(o.status, kTableOk) << o.err;
     EXPECT_EQ(o.err, "");
-    const auto lines = keyValues(o.out);
-    const std::vector<std::string> keys{"w",  "To",    "a",     "Va",      "Ao",      "tau_0",
-                                        "n_half", "t_m", "Wo",  "dt",      "samples", "X_end",
-                                        "P_end", "Xend_an", "Pend_an", "Xmax", "Vmax", "PathMax"};
-    ASSERT_EQ(lines.size(), keys.size());
-    std::map<std::string, std::string> v;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        EXPECT_EQ(lines[i].first, keys[i]);
-        v[lines[i].first] = lines[i].second;
-    }
-    EXPECT_EQ(v["w"], "20");
-    EXPECT_EQ(v["n_half"], "6");
-    EXPECT_EQ(v["Wo"], "63.125");
-    EXPECT_EQ(v["dt"], "0.012566371");
-    EXPECT_EQ(v["samples"], "796");
-    EXPECT_EQ(v["Xmax"], "12");
-    EXPECT_EQ(v["Vmax"], "11");
-    EXPECT_EQ(v["PathMax"], "64");
-    EXPECT_NEAR(parsed(v["X_end"]), -0.9066141, 5e-8);
-    EXPECT_NEAR(parsed(v["P_end"]), 62.714025, 5e-7);
-    EXPECT_NEAR(parsed(v["Xend_an"]), 0.90661, 1e-5);
-    EXPECT_NEAR(parsed(v["Pend_an"]), 62.714, 1e-3);
-    EXPECT_NEAR(parsed(v["t_m"]), 19.368702, 1e-6);
+    // Every figure to its last digit: the shortest text that reads back to
+    // the model's value (single precision ones in single precision).
+    EXPECT_EQ(o.out,
+              "w=20\n"
+              "To=0.31415926535\n"
+              "a=0.004907000000000001\n"
+              "Va=0.09814000000000002\n"
+              "Ao=12.093386622447824\n"
+              "tau_0=0.5191461142465229\n"
+              "n_half=6\n"
+              "t_m=19.368702035246525\n"
+              "Wo=63.125\n"
+              "dt=0.012566371\n"
+              "samples=796\n"
+              "X_end=-0.9066141061647686\n"
+              "P_end=62.71402543125153\n"
+              "Xend_an=0.90661335\n"
+              "Pend_an=62.714027\n"
+              "Xmax=12\n"
+              "Vmax=11\n"
+              "PathMax=64\n");
 
-    // Round trip: the printed text is the exact value of the model.
-    const MotionCharacteristics c = parametr(kStartupParameters);
+    // The printed text is the exact value of the model.
+    std::map<std::string, std::string> v;
+    for (const auto& [key, value] : keyValues(o.out))
+        v[key] = value;
+    const MotionCharacteristics c = characteristicsOf(kStartupParameters);
     MotionRun r(kStartupParameters, c);
     while (r.next()) {
     }
-    EXPECT_EQ(parsed(v["Ao"]), c.Ao);
-    EXPECT_EQ(parsed(v["tau_0"]), c.tau_0);
-    EXPECT_EQ(parsed(v["X_end"]), r.result().X_end);
-    EXPECT_EQ(parsed(v["P_end"]), r.result().P_end);
-    EXPECT_EQ(static_cast<float>(parsed(v["dt"])), c.dt);
+    EXPECT_EQ(parsed(v["Ao"]), c.firstAmplitude);
+    EXPECT_EQ(parsed(v["tau_0"]), c.firstStop);
+    EXPECT_EQ(parsed(v["X_end"]), r.result().finalX);
+    EXPECT_EQ(parsed(v["P_end"]), r.result().finalPath);
+    EXPECT_EQ(static_cast<float>(parsed(v["dt"])), c.timeStep);
 }
 
 TEST(Table, SamplesAsCsv)
@@ -138,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValidCase{"whole_half_amplitude", {"--x0", "3", "--v0", "0"}, "n_half=1"},
         ValidCase{"short_time", {"--t", "0.001"}, "samples=1"},
         ValidCase{"longest_time", {"--t", "10000"}, "Xmax=12"},
-        ValidCase{"blank_inside_value", {"--k", "1 5"}, "n_half=6"},
+        ValidCase{"point_first", {"--mu", ".5"}, "n_half=6"},
+        ValidCase{"signed_exponent", {"--x0", "+9.5E+0", "--t", "2e1"}, "samples=796"},
         ValidCase{"last_option_wins", {"--x0", "1", "--x0", "3", "--v0", "0"}, "Ao=4"},
         ValidCase{"limits", {"--m", "1e-6", "--k", "1e6", "--mu", "1e6", "--x0", "1000"},
                   "PathMax=500019"}),
@@ -170,7 +172,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RejectedCase{"zero_mass", {"--m", "0"}, "--m: Масса должна быть больше нуля!"},
         RejectedCase{"no_spring", {"--k", "0"}, "Пружины нет?!"},
-        RejectedCase{"comma_friction", {"--mu", "0,5"}, "Трения нет?!"},
         RejectedCase{"negative_coordinate", {"--x0", "-2"}, "--x0: Задача симметричная. x0>=0"},
         RejectedCase{"rest_in_zone",
                      {"--x0", "0.5", "--v0", "0"},
@@ -179,11 +180,31 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"endless_time", {"--t", "262144"}, "не должно превышать 10000"},
         RejectedCase{"infinite_velocity", {"--v0", "1e999"}, "--v0: Начальная скорость"},
         RejectedCase{"tiny_mass", {"--m", "1e-300", "--k", "1e300"}, "--m: Масса должна быть от"},
+        // A value is one whole number: what the input fields would read in
+        // part is an error here.
+        RejectedCase{"comma", {"--x0", "9,5"}, "the value of --x0 is not a number: \"9,5\""},
+        RejectedCase{"letter_o_for_zero", {"--k", "4O"}, "the value of --k is not a number: \"4O\""},
+        RejectedCase{"unit_after_value", {"--m", "0.5kg"}, "the value of --m is not a number: \"0.5kg\""},
+        RejectedCase{"no_number", {"--x0", "abc"}, "the value of --x0 is not a number: \"abc\""},
+        RejectedCase{"blank_inside", {"--k", "1 5"}, "the value of --k is not a number"},
+        RejectedCase{"exponent_without_digits", {"--x0", "1e"}, "the value of --x0 is not a number"},
+        RejectedCase{"empty_value", {"--t="}, "the value of --t is not a number: \"\""},
         RejectedCase{"unknown_option", {"--mass", "1"}, "unknown option --mass"},
         RejectedCase{"positional", {"5"}, "unknown option 5"},
         RejectedCase{"missing_value", {"--v0"}, "missing value after --v0"},
+        RejectedCase{"option_for_a_value", {"--x0", "--v0", "3"}, "missing value after --x0"},
         RejectedCase{"missing_value_after_samples", {"--samples", "--t"}, "Usage:"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The whole message of a rejected value, letter for letter.
+TEST(Table, RejectedValueMessageInFull)
+{
+    const Outcome o = run({"--v0", "0", "--x0", "1"});
+    EXPECT_EQ(o.status, kTableUsage);
+    EXPECT_EQ(o.out, "");
+    EXPECT_EQ(o.err, "dryfriction-table: --x0: Если Хо<=1 и Vo=0, то тело будет стоять на месте! Внутри "
+                     "зоны застоя!\n");
+}
 
 TEST(Table, HelpInEnglishAndRussian)
 {

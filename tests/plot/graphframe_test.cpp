@@ -1,0 +1,307 @@
+// The frames of the time graphs, drawn from their descriptions: how many grid
+// lines each graph gets and where, their labels, and what the frames show in
+// pixels.
+
+#include "recordingcanvas.h"
+
+#include "plot/frames.h"
+#include "plot/gridstride.h"
+#include "plot/offscreenviews.h"
+#include "plot/plotcolors.h"
+
+#include "model/characteristics.h"
+#include "model/parameters.h"
+#include "model/plotranges.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace dryfriction;
+using dryfriction::test::Op;
+using dryfriction::test::RecordedViews;
+
+namespace {
+
+ProblemParameters params(double x0, double v0, float duration)
+{
+    ProblemParameters p;
+    p.x0 = x0;
+    p.v0 = v0;
+    p.duration = duration;
+    return p;
+}
+
+ViewTexts captions(const QString& point = QStringLiteral("."))
+{
+    ViewTexts texts;
+    texts.decimalPoint = point;
+    texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
+                           QStringLiteral("П")};
+    texts.timeCaption = QStringLiteral("2*pi*t/T");
+    return texts;
+}
+
+// The graph frames of a problem, recorded.
+struct RecordedFrames : RecordedViews {
+    PlotRanges ranges;
+    TimeGrid grid;
+
+    explicit RecordedFrames(const ProblemParameters& p, const ViewTexts& texts = captions())
+    {
+        ranges = computePlotRanges(p, characteristicsOf(p));
+        applyScales(strip, graphs(), ranges);
+        log.clear();
+        grid = drawGraphFrames(graphs(), ranges, texts);
+    }
+
+    // Grid lines of one graph: vertical ones have x1 == x2.
+    std::vector<Op> gridLines(const QString& canvas, bool vertical) const
+    {
+        std::vector<Op> lines;
+        for (const Op& op : on(canvas)) {
+            if (op.name == "line" && op.color == kGridColor && (op.x1 == op.x2) == vertical)
+                lines.push_back(op);
+        }
+        return lines;
+    }
+
+    QStringList texts(const QString& canvas) const
+    {
+        QStringList out;
+        for (const Op& op : on(canvas)) {
+            if (op.name == "drawText")
+                out << op.text;
+        }
+        return out;
+    }
+};
+
+// The graphs drawn into images as the window shows them before a run.
+struct DrawnFrames : OffscreenViews {
+    PlotRanges ranges;
+
+    explicit DrawnFrames(const ProblemParameters& p, const ViewTexts& texts = captions())
+        : OffscreenViews(QSize(620, 212))
+    {
+        ranges = computePlotRanges(p, characteristicsOf(p));
+        drawFrames(strip(), graphs(), ranges, p.x0, texts);
+    }
+
+    int row(std::size_t i, double y) { return static_cast<int>(std::floor(graph(i).toPixel(0, y).y())); }
+    int column(std::size_t i, double t) { return static_cast<int>(std::floor(graph(i).toPixel(t, 0).x())); }
+};
+
+int countInRow(const QImage& image, int y, const QColor& color)
+{
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x)
+        n += image.pixelColor(x, y) == color;
+    return n;
+}
+
+int countInColumn(const QImage& image, int x, int fromY, int toY, const QColor& color)
+{
+    int n = 0;
+    for (int y = fromY; y <= toY; ++y)
+        n += image.pixelColor(x, y) == color;
+    return n;
+}
+
+const char* const kGraphNames[] = {"x", "vx", "energy", "path"};
+
+}  // namespace
+
+TEST(GridStride, OnePerUnitUpTo200ThenTheSmallestStrideOf1_2_5)
+{
+    const struct {
+        long long first, last, stride;
+    } rows[] = {
+        {1, 199, 1},       {1, 200, 1},   {1, 201, 2},          {-99, 99, 1}, {-100, 100, 2},
+        {-1414, 1414, 20}, {1, 9999, 50}, {1, 1000000, 5000}, {0, 0, 1},    {1, 0, 1},
+    };
+    for (const auto& r : rows) {
+        const long long stride = gridStride(r.first, r.last);
+        EXPECT_EQ(stride, r.stride) << r.first << ".." << r.last;
+        EXPECT_LE(multiplesIn(r.first, r.last, stride), kMaxGridLines);
+    }
+}
+
+TEST(GraphFrame, GridLineCountsOfTheEdgeCases)
+{
+    const struct {
+        const char* name;
+        ProblemParameters p;
+        std::size_t vertical, x, vx, energy, path;
+    } rows[] = {
+        {"defaults", params(9.5, 6, 20), 19, 23, 21, 11, 63},
+        {"fractional duration", params(9.5, 6, 20.5f), 19, 23, 21, 11, 63},
+        {"duration 1.5", params(9.5, 6, 1.5f), 0, 23, 21, 11, 63},
+        {"duration 0.5", params(9.5, 6, 0.5f), 0, 23, 21, 11, 63},
+        // xMax = vMax = pathMax = 1: only the line at 0 on the symmetric graphs.
+        {"smallest ranges", params(0.5, 0.5, 20), 19, 1, 1, 11, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        RecordedFrames f(r.p);
+        for (const char* graph : kGraphNames)
+            EXPECT_EQ(f.gridLines(graph, true).size(), r.vertical) << graph;
+        EXPECT_EQ(f.gridLines("x", false).size(), r.x);
+        EXPECT_EQ(f.gridLines("vx", false).size(), r.vx);
+        EXPECT_EQ(f.gridLines("energy", false).size(), r.energy);
+        EXPECT_EQ(f.gridLines("path", false).size(), r.path);
+    }
+}
+
+TEST(GraphFrame, FractionalDurationSpacesTheDivisionsEvenly)
+{
+    RecordedFrames f(params(9.5, 6, 20.5f));
+    EXPECT_EQ(f.grid.divisions, 20);
+    EXPECT_DOUBLE_EQ(f.grid.step, 1.025);
+    const auto lines = f.gridLines("x", true);
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_DOUBLE_EQ(lines.front().x1, 1.025);
+    EXPECT_NEAR(lines.back().x1, 19.475, 1e-12);
+    EXPECT_EQ(f.texts("x").front(), "1.02");  // the pattern #0.00 rounds 1.025 to even
+}
+
+TEST(GraphFrame, BelowOneTimeUnitThereIsNoStepAndNothingNonFinite)
+{
+    RecordedFrames f(params(9.5, 6, 0.5f));
+    EXPECT_EQ(f.grid.divisions, 0);
+    EXPECT_EQ(f.grid.step, 0.0);
+    for (const Op& op : f.log) {
+        for (double v : {op.x1, op.y1, op.x2, op.y2})
+            EXPECT_TRUE(std::isfinite(v)) << op.canvas.toStdString() << " " << op.name.toStdString();
+    }
+}
+
+TEST(GraphFrame, WideRangesAreThinnedToAtMost200LinesAtRoundValues)
+{
+    // x0 = v0 = 1000: xMax = 1414, vMax = 1413, pathMax = 1000001; duration 10000.
+    RecordedFrames f(params(1000, 1000, 10000));
+    ASSERT_EQ(f.ranges.pathMax, 1000001);
+    const auto horizontal = f.gridLines("x", false);
+    EXPECT_EQ(horizontal.size(), 141u);  // every 20th of -1414..1414
+    for (const Op& op : horizontal)
+        EXPECT_EQ(std::fmod(op.y1, 20.0), 0.0) << op.y1;
+    EXPECT_EQ(f.gridLines("path", false).size(), 200u);  // every 5000th of 1..1000000
+    EXPECT_EQ(f.gridLines("path", false).back().y1, 1000000);
+    const auto vertical = f.gridLines("x", true);
+    EXPECT_EQ(vertical.size(), 199u);  // every 50th of 1..9999
+    EXPECT_EQ(vertical.front().x1, 50);
+    // Every line keeps its label; the two captions come on top.
+    EXPECT_EQ(f.texts("x").size(), 141 + 199 + 2);
+}
+
+TEST(GraphFrame, LabelsAreTheGridValuesWithTheGivenDecimalSeparator)
+{
+    RecordedFrames f(params(9.5, 6, 20), captions(QStringLiteral(",")));
+    const QStringList x = f.texts("x");
+    for (const char* label : {"1,00", "19,00", "-11,00", "0,00", "11,00"})
+        EXPECT_TRUE(x.contains(QString::fromLatin1(label))) << label;
+    for (const QString& label : x)
+        EXPECT_FALSE(label.contains('.')) << label.toStdString();
+    // Energy lines every tenth from 0.1 to 1.1, the last above the top edge.
+    const auto energy = f.gridLines("energy", false);
+    EXPECT_NEAR(energy.front().y1, 0.1, 1e-12);
+    EXPECT_NEAR(energy.back().y1, 1.1, 1e-12);
+    EXPECT_TRUE(f.texts("energy").contains("0,10"));
+    EXPECT_TRUE(f.texts("energy").contains("1,10"));
+    EXPECT_TRUE(f.texts("path").contains("63,00"));
+}
+
+TEST(GraphFrame, ScalesOfTheStripAndEveryGraph)
+{
+    RecordedViews v;
+    const ProblemParameters p = kStartupParameters;
+    applyScales(v.strip, v.graphs(), computePlotRanges(p, characteristicsOf(p)));
+    auto corners = [](const Canvas& c) {
+        return std::vector<double>{c.scaleLeft(), c.scaleTop(), c.scaleRight(), c.scaleBottom()};
+    };
+    EXPECT_EQ(corners(v.strip), (std::vector<double>{-12, -1, 12, 1}));
+    EXPECT_EQ(corners(v.graph[0]), (std::vector<double>{0, 12, 20, -12}));
+    EXPECT_EQ(corners(v.graph[1]), (std::vector<double>{0, 11, 20, -11}));
+    EXPECT_EQ(corners(v.graph[2]), (std::vector<double>{0, 1, 20, -0.2}));
+    EXPECT_EQ(corners(v.graph[3]), (std::vector<double>{0, 64, 20, 0}));
+    for (const Op& op : v.log)
+        EXPECT_EQ(op.name, "setScale");  // nothing is cleared or drawn
+}
+
+// drawFrames hands each view its own words: the strip its caption, every
+// graph its caption and the time caption last, every label the separator.
+TEST(GraphFrame, FramesHandEachViewItsOwnCaption)
+{
+    RecordedViews v;
+    ViewTexts texts = captions(QStringLiteral(","));
+    texts.stripCaption = QStringLiteral("strip caption");
+    const ProblemParameters p = kStartupParameters;
+    const SetupPlacement s = drawFrames(v.strip, v.graphs(), computePlotRanges(p, characteristicsOf(p)), p.x0, texts);
+    EXPECT_DOUBLE_EQ(s.loadLeft + s.loadWidth / 2, p.x0);
+    const auto printed = [&](const char* canvas) {
+        QStringList out;
+        for (const Op& op : v.on(canvas)) {
+            if (op.name == "drawText")
+                out << op.text;
+        }
+        return out;
+    };
+    EXPECT_EQ(printed("strip").last(), texts.stripCaption);
+    EXPECT_TRUE(printed("strip").contains("-11,00"));
+    for (std::size_t i = 0; i < 4; ++i) {
+        const QStringList graph = printed(kGraphNames[i]);
+        EXPECT_EQ(graph.mid(graph.size() - 2), QStringList({texts.graphCaptions[i], texts.timeCaption}));
+        EXPECT_TRUE(graph.contains("1,00")) << kGraphNames[i];
+    }
+}
+
+// What every frame shows: a band only on the coordinate graph, black axes of
+// three pixels over everything else, light-green grid lines reaching down to
+// the bottom edge or only to the time axis, and the time caption.
+TEST(GraphFramePixels, BandAxesGridAndTimeCaptionOfEveryGraph)
+{
+    // Grid rows that show: the line at 0 lies under the time axis, the
+    // energy graph's line at 1.1 above its top edge.
+    const struct {
+        bool band;
+        bool verticalsToBottom;
+        int gridRows;
+    } rows[] = {{true, true, 22}, {false, true, 20}, {false, false, 10}, {false, false, 63}};
+    ViewTexts withoutTime = captions();
+    withoutTime.timeCaption.clear();
+    DrawnFrames d(kStartupParameters), untimed(kStartupParameters, withoutTime);
+    const QColor black(Qt::black);
+    for (std::size_t i = 0; i < 4; ++i) {
+        SCOPED_TRACE(kGraphNames[i]);
+        const QImage& img = d.graph(i).image();
+        const int last = img.height() - 1;
+        EXPECT_EQ(countInRow(img, d.row(i, 0.6), kBandColor) > 540, rows[i].band);
+        EXPECT_EQ(countInRow(img, std::max(0, d.row(i, 1.6)), kBandColor), 0);
+
+        const int axis = d.row(i, 0);
+        for (int y = axis - 1; y <= std::min(axis + 1, last); ++y)
+            EXPECT_EQ(countInRow(img, y, black), img.width()) << y;
+        EXPECT_LT(countInRow(img, axis - 2, black), img.width());
+        EXPECT_EQ(countInColumn(img, 0, 0, last, black) + countInColumn(img, 1, 0, last, black), 2 * img.height());
+
+        for (int t = 1; t <= 19; ++t) {
+            const int col = d.column(i, t);
+            EXPECT_GT(countInColumn(img, col, 0, axis - 2, kGridColor), axis / 2) << t;
+            const int below = countInColumn(img, col, axis + 2, last, kGridColor);
+            EXPECT_EQ(below > (last - axis) / 2, rows[i].verticalsToBottom) << t;
+            EXPECT_EQ(below > 0, rows[i].verticalsToBottom) << t;
+        }
+        int gridRows = 0;
+        for (int y = 0; y <= last; ++y)
+            gridRows += countInRow(img, y, kGridColor) > 300;
+        EXPECT_EQ(gridRows, rows[i].gridRows);
+
+        // The time caption shows, near the end of the time axis.
+        int caption = 0;
+        for (int y = 0; y <= last; ++y) {
+            for (int x = 0; x < img.width(); ++x)
+                caption += img.pixel(x, y) != untimed.graph(i).image().pixel(x, y);
+        }
+        EXPECT_GT(caption, 20);
+    }
+}
