@@ -8,8 +8,8 @@
 // during the run (1 animation, 2..5 the graphs; default 1). Runs offscreen
 // unless QT_QPA_PLATFORM says otherwise.
 
-#include "form1.h"
-#include "pacing.h"
+#include "ui/mainwindow.h"
+#include "ui/pacing.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,7 +31,8 @@ using namespace dryfriction;
 
 constexpr int kDefaultSamples = 796;
 
-// Nothing to show, sound or open while measuring; the exit is declined.
+// Nothing to show, sound or open while measuring; the exit is declined and would
+// end nothing.
 class QuietMessages final : public MessageService {
 public:
     void inform(QWidget*, const QString&, const QString&) override {}
@@ -45,6 +46,10 @@ class NoDocuments final : public DocumentOpener {
 public:
     bool openDocument(const QString&) override { return false; }
     bool openText(const QString&) override { return false; }
+};
+class NoExit final : public ExitService {
+public:
+    void exitProgram() override {}
 };
 
 double cpuSeconds()
@@ -60,16 +65,16 @@ struct Figures {
     double cpuS = 0;
 };
 
-Figures measureRun(Form1& window, int slowdown)
+Figures measureRun(MainWindow& window, int slowdown)
 {
-    window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(slowdown);
+    window.findChild<QScrollBar*>(QStringLiteral("slowdownBar"))->setValue(slowdown);
     QEventLoop loop;
-    QObject::connect(&window, &Form1::runFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &MainWindow::runFinished, &loop, &QEventLoop::quit);
 
     QElapsedTimer wall;
     const double cpu0 = cpuSeconds();
     wall.start();
-    window.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    window.findChild<QPushButton*>(QStringLiteral("startButton"))->click();
     loop.exec();
     const double wallS = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
     return {wallS, cpuSeconds() - cpu0};
@@ -98,11 +103,17 @@ int main(int argc, char* argv[])
     QuietTone tone;
     NoDocuments documents;
     TimerPacingClock clock;
-    Form1 window({&messages, &tone, &documents, &clock});
+    NoExit exit;
+    MainWindow window({&messages, &tone, &documents, &clock, &exit});
     window.show();
     QApplication::processEvents();
-    if (auto* option = window.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(view)))
-        option->click();
+    // The views by their place in the chooser, counted from 1.
+    const char* const options[] = {"animationOption", "coordinateOption", "velocityOption", "energyOption",
+                                   "pathOption"};
+    if (view >= 1 && view <= 5) {
+        if (auto* option = window.findChild<QRadioButton*>(QString::fromLatin1(options[view - 1])))
+            option->click();
+    }
 
     std::printf("view %d, %d samples per run\n", view, kDefaultSamples);
     std::printf("slowdown  wall s  nominal s  wall/nominal-1  cpu s  cpu/wall\n");

@@ -5,12 +5,13 @@
 // time and peak memory (see docs/performance.md). Needs a display (Xvfb) or
 // QT_QPA_PLATFORM=offscreen.
 
-#include "application.h"
-#include "desktopdocuments.h"
-#include "form1.h"
-#include "messageboxes.h"
-#include "pacing.h"
-#include "tone.h"
+#include "ui/application.h"
+#include "ui/applicationexit.h"
+#include "ui/desktopdocuments.h"
+#include "ui/mainwindow.h"
+#include "ui/messageboxes.h"
+#include "ui/pacing.h"
+#include "ui/tone.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,7 +62,8 @@ int main(int argc, char* argv[])
     dryfriction::AudioTone tone;
     dryfriction::DesktopDocuments documents;
     dryfriction::TimerPacingClock clock2;
-    dryfriction::Form1 window({&messages, &tone, &documents, &clock2});
+    dryfriction::ApplicationExit exit;
+    dryfriction::MainWindow window({&messages, &tone, &documents, &clock2, &exit});
     FirstPaint firstPaint(clock, window);
     app.installEventFilter(&firstPaint);
     window.show();

@@ -31,6 +31,16 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(root "${STAGE}${PREFIX}")
+
+# Every file is installed once: a program installed by two rules would be copied twice.
+file(READ "${BUILD_DIR}/install_manifest.txt" manifest)
+string(REPLACE "\n" ";" manifest "${manifest}")
+list(LENGTH manifest installed)
+list(REMOVE_DUPLICATES manifest)
+list(LENGTH manifest distinct)
+if(NOT installed EQUAL distinct)
+  fail("the install manifest names a file more than once")
+endif()
 set(share "${root}/${DATADIR}")
 
 foreach(program IN LISTS PROGRAMS)

@@ -2,7 +2,7 @@
 // the labels by the value they show with the tooltip as description, and the buttons,
 // option buttons and the scroll bar by name.
 
-#include "abuseharness.h"
+#include "windowharness.h"
 
 #include <QAccessible>
 #include <QPushButton>
@@ -20,18 +20,17 @@ QString accessibleText(QWidget* w, QAccessible::Text kind)
 
 TEST(ScreenReader, FieldsAreNamedByCaptionAndTooltip)
 {
-    AbuseHarness h;
+    WindowHarness h;
     const char* const expected[][2] = {
-        {"Text1", "m(кг)= Масса груза"},
-        {"Text2", "к(Н/м)= Коэффициент жёсткости пружины"},
-        {"Text3", "μ= коэффициент трения скольжения"},
-        {"Text4", "Xo=xo/a= Начальная координата (безразмерная)"},
-        {"Text5", "Vo/Va= Начальная скорость (безразмерная)"},
-        {"Text6", "t расч.= Время расчета (безразмерное)"},
+        {"massEdit", "m(кг)= Масса груза"},
+        {"stiffnessEdit", "к(Н/м)= Коэффициент жёсткости пружины"},
+        {"frictionEdit", "μ= коэффициент трения скольжения"},
+        {"coordinateEdit", "Xo=xo/a= Начальная координата (безразмерная)"},
+        {"velocityEdit", "Vo/Va= Начальная скорость (безразмерная)"},
+        {"timeEdit", "t расч.= Время расчета (безразмерное)"},
     };
     for (const auto& [name, spoken] : expected) {
-        QLineEdit* field = h.child<QLineEdit>(name);
-        ASSERT_NE(field, nullptr) << name;
+        QLineEdit* field = h.field(name);
         EXPECT_EQ(accessibleText(field, QAccessible::Name), QString::fromUtf8(spoken)) << name;
         // The value is the field's text, read as it stands.
         EXPECT_EQ(accessibleText(field, QAccessible::Value), field->text()) << name;
@@ -40,23 +39,22 @@ TEST(ScreenReader, FieldsAreNamedByCaptionAndTooltip)
 
 TEST(ScreenReader, LabelsSpeakTheirValueAndDescribeItWithTheTooltip)
 {
-    AbuseHarness h;
-    QLabel* w = h.child<QLabel>("Label12");
-    ASSERT_NE(w, nullptr);
+    WindowHarness h;
+    QLabel* w = h.label("frequencyLabel");
     EXPECT_EQ(accessibleText(w, QAccessible::Name), w->text());
     EXPECT_EQ(accessibleText(w, QAccessible::Description),
               QStringLiteral("Размерная циклическая частота колебаний"));
     // The name follows the caption when the value changes.
-    h.child<QLineEdit>("Text2")->setText(QStringLiteral("160"));
+    h.paste("stiffnessEdit", QStringLiteral("160"));
     EXPECT_TRUE(w->text().startsWith(QStringLiteral("w= 4")));
     EXPECT_EQ(accessibleText(w, QAccessible::Name), w->text());
 
-    QLabel* result = h.child<QLabel>("Label19");
-    QTest::mouseClick(result, Qt::LeftButton);
+    QLabel* result = h.label("finalCoordinateLabel");
+    h.click(result);
     EXPECT_TRUE(accessibleText(result, QAccessible::Name).startsWith(QStringLiteral("|X_end|=")));
     EXPECT_EQ(accessibleText(result, QAccessible::Description), result->toolTip());
 
-    for (QLabel* label : h.form->clientArea()->findChildren<QLabel*>()) {
+    for (QLabel* label : h.window->clientArea()->findChildren<QLabel*>()) {
         if (label->toolTip().isEmpty())
             continue;
         EXPECT_EQ(accessibleText(label, QAccessible::Name), label->text())
@@ -66,30 +64,33 @@ TEST(ScreenReader, LabelsSpeakTheirValueAndDescribeItWithTheTooltip)
     }
 }
 
-TEST(ScreenReader, ButtonsOptionsScrollBarAndPicturesAreNamed)
+TEST(ScreenReader, ButtonsOptionsSlowdownAndViewsAreNamed)
 {
-    AbuseHarness h;
+    WindowHarness h;
     const char* const expected[][2] = {
-        {"CmdOK", "ПУСК"},
-        {"Option1", "движение"},
-        {"Option2", "координата"},
-        {"Option3", "проекция Vx"},
-        {"Option4", "энергия"},
-        {"Option5", "Путь"},
-        {"HScroll1", "Замедление времени"},
-        {"Picture1", "Анимация движения"},
-        {"Picture2", "Зависимость координаты от времени"},
+        {"startButton", "ПУСК"},
+        {"animationOption", "движение"},
+        {"coordinateOption", "координата"},
+        {"velocityOption", "проекция Vx"},
+        {"energyOption", "энергия"},
+        {"pathOption", "Путь"},
+        {"slowdownBar", "Замедление времени"},
+        {"animationView", "Анимация движения"},
+        {"coordinateView", "Зависимость координаты от времени"},
+        {"velocityView", "Зависимость проекции скорости от времени"},
+        {"energyView", "Зависимость полной механической энергии от времени (нормированная на начальную)"},
+        {"pathView", "Зависимость пути от времени"},
     };
     for (const auto& [name, spoken] : expected) {
         QWidget* w = h.child<QWidget>(name);
-        ASSERT_NE(w, nullptr) << name;
         EXPECT_EQ(accessibleText(w, QAccessible::Name), QString::fromUtf8(spoken)) << name;
     }
-    EXPECT_EQ(accessibleText(h.child<QWidget>("CmdOK"), QAccessible::Description),
-              QStringLiteral("запуск установки"));
+    EXPECT_EQ(accessibleText(h.startButton(), QAccessible::Description), QStringLiteral("запуск установки"));
+    EXPECT_EQ(accessibleText(h.slowdownBar(), QAccessible::Description),
+              QStringLiteral("От 1 (быстрее всего) до 9 (медленнее всего)"));
     // No control of the client area is left without a name (the frame speaks its title).
-    for (QWidget* w : h.form->clientArea()->findChildren<QWidget*>()) {
-        if (w->objectName().isEmpty() || !w->isVisibleTo(h.form->clientArea()))
+    for (QWidget* w : h.window->clientArea()->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty() || !w->isVisibleTo(h.window->clientArea()))
             continue;
         EXPECT_FALSE(accessibleText(w, QAccessible::Name).trimmed().isEmpty())
             << w->objectName().toStdString();

@@ -1,10 +1,11 @@
 #pragma once
 
 // Recording stand-ins for the window's platform services: no box is shown, no
-// tone sounds, no viewer starts and no run waits. Each records what the window
-// asked of it so a test can check texts, beeps, documents and pauses.
+// tone sounds, no viewer starts, no run waits and the program never ends. Each
+// records what the window asked of it so a test can check texts, beeps,
+// documents, pauses and exits.
 
-#include "services.h"
+#include "ui/services.h"
 
 #include <QString>
 #include <QStringList>
@@ -118,6 +119,15 @@ public:
 
 private:
     std::function<void()> m_tick;
+};
+
+// Counts the exits instead of ending the event loop, which would end every
+// later test's event loop in the same process too.
+class FakeExit final : public ExitService {
+public:
+    void exitProgram() override { ++exits; }
+
+    int exits = 0;
 };
 
 }  // namespace dryfriction::test

@@ -1,29 +1,23 @@
 // Hostile input through the real window: every field gets the texts a careless or
 // malicious user can produce. Each edit either is accepted or ends in a message with
 // its correction; no caption or field ever shows a NaN, an infinity or a broken
-// number; every edit is handled within 100 ms.
+// number, and the value in force always passes the field's rules.
 
-#include "abuseharness.h"
+#include "windowharness.h"
 
-#include "inputrules.h"
-#include "numbertext.h"
+#include "model/inputrules.h"
+#include "model/numbertext.h"
 
-#include <QElapsedTimer>
 #include <QKeyEvent>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 
 namespace dryfriction::test {
 namespace {
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr qint64 kEditBudgetMs = 500;  // the sanitizers slow everything down several times
-#else
-constexpr qint64 kEditBudgetMs = 100;
-#endif
 
 struct FieldInfo {
     const char* name;
@@ -33,10 +27,15 @@ struct FieldInfo {
 };
 
 constexpr FieldInfo kFields[] = {
-    {"Text1", InputField::Mass, " .1", 0.1},      {"Text2", InputField::Stiffness, " 40", 40},
-    {"Text3", InputField::Friction, " .2", 0.25}, {"Text4", InputField::X0, " 9.5", 1.1},
-    {"Text5", InputField::V0, " 6", 1},           {"Text6", InputField::Time, " 20", 40},
+    {"massEdit", InputField::Mass, " .1", 0.1},          {"stiffnessEdit", InputField::Stiffness, " 40", 40},
+    {"frictionEdit", InputField::Friction, " .2", 0.25}, {"coordinateEdit", InputField::X0, " 9.5", 1.1},
+    {"velocityEdit", InputField::V0, " 6", 1},           {"timeEdit", InputField::Time, " 20", 40},
 };
+
+void PrintTo(const FieldInfo& f, std::ostream* os)
+{
+    *os << f.name;
+}
 
 QStringList hostileTexts()
 {
@@ -64,39 +63,26 @@ QString describe(const QString& text)
                             : QStringLiteral("[%1]").arg(text);
 }
 
-double inForce(const Form1& form, InputField field)
+double inForce(const WindowHarness& h, InputField field)
 {
-    return storedInput(field, form.parameters());
+    return storedInput(field, h.parameters());
 }
 
-// The edit is over: either accepted as typed or corrected with a message; the field
-// shows the canonical text of the value in force; nothing shows garbage.
-void expectSoundOutcome(AbuseHarness& h, const FieldInfo& f, const QString& text,
-                        std::size_t messagesBefore, qint64 elapsedMs)
+// The edit is over: the value in force is finite and passes the field's rules, the
+// field shows its canonical text, nothing shows garbage, and whatever was rejected
+// was said in an error box.
+void expectSoundOutcome(const WindowHarness& h, const FieldInfo& f, const QString& text,
+                        std::size_t messagesBefore)
 {
     SCOPED_TRACE(describe(text).toStdString());
-    EXPECT_LE(elapsedMs, kEditBudgetMs);
-    const double value = inForce(*h.form, f.field);
-    ASSERT_TRUE(std::isfinite(value));
-    const std::string shown = f.field == InputField::Time
-                                  ? canonicalText(h.form->parameters().tCalc)
-                                  : canonicalText(value);
-    EXPECT_EQ(h.child<QLineEdit>(f.name)->text().toStdString(), shown);
-    EXPECT_FALSE(checkInput(f.field, h.form->parameters()).has_value());
-    const QString garbage = firstGarbage(*h.form);
+    ASSERT_TRUE(std::isfinite(inForce(h, f.field)));
+    EXPECT_EQ(h.field(f.name)->text().toStdString(), fieldText(f.field, h.parameters()));
+    EXPECT_FALSE(checkInput(f.field, h.parameters()).has_value());
+    const QString garbage = firstGarbage(*h.window);
     EXPECT_TRUE(garbage.isEmpty()) << garbage.toStdString();
-
-    if (h.messages.shown.size() == messagesBefore) {
-        // Accepted: the value in force is the value read (the time in single precision).
-        double typed = readNumber(text.toStdString());
-        if (f.field == InputField::Time)
-            typed = static_cast<float>(typed);
-        EXPECT_EQ(value, typed);
-    } else {
-        for (std::size_t i = messagesBefore; i < h.messages.shown.size(); ++i) {
-            EXPECT_EQ(h.messages.shown[i].title, QStringLiteral("Ошибка"));
-            EXPECT_FALSE(h.messages.shown[i].text.isEmpty());
-        }
+    for (std::size_t i = messagesBefore; i < h.messages.shown.size(); ++i) {
+        EXPECT_EQ(h.messages.shown[i].title, QStringLiteral("Ошибка"));
+        EXPECT_FALSE(h.messages.shown[i].text.isEmpty());
     }
 }
 
@@ -119,15 +105,12 @@ class HostileInputTest : public ::testing::TestWithParam<FieldInfo> {};
 TEST_P(HostileInputTest, PastedTextIsAcceptedOrCorrected)
 {
     const FieldInfo& f = GetParam();
-    AbuseHarness h;
-    QLineEdit* edit = h.child<QLineEdit>(f.name);
-    ASSERT_NE(edit, nullptr);
+    WindowHarness h;
+    QLineEdit* edit = h.field(f.name);
     for (const QString& text : hostileTexts()) {
         const std::size_t before = h.messages.shown.size();
-        QElapsedTimer timer;
-        timer.start();
         edit->setText(text);
-        expectSoundOutcome(h, f, text, before, timer.elapsed());
+        expectSoundOutcome(h, f, text, before);
         edit->setText(QString::fromLatin1(f.startText));
     }
 }
@@ -135,31 +118,24 @@ TEST_P(HostileInputTest, PastedTextIsAcceptedOrCorrected)
 TEST_P(HostileInputTest, TypedTextIsHandledKeyByKey)
 {
     const FieldInfo& f = GetParam();
-    AbuseHarness h;
-    QLineEdit* edit = h.child<QLineEdit>(f.name);
-    ASSERT_NE(edit, nullptr);
+    WindowHarness h;
+    QLineEdit* edit = h.field(f.name);
     edit->setFocus();
-    // Every keystroke is an edit of its own, so each must be handled in time; the
-    // typed texts end with whatever the corrections left in the field.
-    qint64 slowest = 0;
+    // Every keystroke is an edit of its own; the typed texts go on from whatever
+    // the corrections left in the field.
     for (const QString& text : {QStringLiteral("1e999"), QStringLiteral("-1e999"),
                                 QStringLiteral("nan"), QStringLiteral("0,5"),
                                 QStringLiteral("1e-400"), QStringLiteral("-."),
                                 QStringLiteral("１２")}) {
         edit->selectAll();
         for (const QChar ch : text) {
-            QElapsedTimer timer;
-            timer.start();
             typeCharacter(edit, ch);
-            slowest = std::max(slowest, timer.elapsed());
-            const QString garbage = firstGarbage(*h.form);
-            ASSERT_TRUE(garbage.isEmpty()) << describe(text).toStdString() << ": "
-                                           << garbage.toStdString();
-            EXPECT_FALSE(checkInput(f.field, h.form->parameters()).has_value());
+            const QString garbage = firstGarbage(*h.window);
+            ASSERT_TRUE(garbage.isEmpty()) << describe(text).toStdString() << ": " << garbage.toStdString();
+            EXPECT_FALSE(checkInput(f.field, h.parameters()).has_value());
         }
         edit->setText(QString::fromLatin1(f.startText));
     }
-    EXPECT_LE(slowest, kEditBudgetMs);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryField, HostileInputTest, ::testing::ValuesIn(kFields),
@@ -176,19 +152,19 @@ struct BoundCase {
 TEST(HostileInputBounds, ValuesAtTheLimitsPassAndJustBeyondAreCorrected)
 {
     const BoundCase cases[] = {
-        {"Text1", "0.000001", true},   {"Text1", "0.00000099", false},
-        {"Text1", "1000000", true},    {"Text1", "1000000.1", false},
-        {"Text2", "0.000001", true},   {"Text2", "0.00000099", false},
-        {"Text2", "1e6", true},        {"Text2", "1.0000001e6", false},
-        {"Text3", "0.000001", true},   {"Text3", "0.00000099", false},
-        {"Text3", "1000000", true},    {"Text3", "1000000.1", false},
-        {"Text4", "1000", true},       {"Text4", "1000.001", false},
-        {"Text4", "-1000.001", false}, {"Text5", "1000", true},
-        {"Text5", "-1000", true},      {"Text5", "1000.001", false},
-        {"Text5", "-1000.001", false}, {"Text6", "10000", true},
-        {"Text6", "10000.01", false},
+        {"massEdit", "0.000001", true},        {"massEdit", "0.00000099", false},
+        {"massEdit", "1000000", true},         {"massEdit", "1000000.1", false},
+        {"stiffnessEdit", "0.000001", true},   {"stiffnessEdit", "0.00000099", false},
+        {"stiffnessEdit", "1e6", true},        {"stiffnessEdit", "1.0000001e6", false},
+        {"frictionEdit", "0.000001", true},    {"frictionEdit", "0.00000099", false},
+        {"frictionEdit", "1000000", true},     {"frictionEdit", "1000000.1", false},
+        {"coordinateEdit", "1000", true},      {"coordinateEdit", "1000.001", false},
+        {"coordinateEdit", "-1000.001", false}, {"velocityEdit", "1000", true},
+        {"velocityEdit", "-1000", true},       {"velocityEdit", "1000.001", false},
+        {"velocityEdit", "-1000.001", false},  {"timeEdit", "10000", true},
+        {"timeEdit", "10000.01", false},
     };
-    AbuseHarness h;
+    WindowHarness h;
     for (const BoundCase& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.text);
         const FieldInfo* f = nullptr;
@@ -199,8 +175,8 @@ TEST(HostileInputBounds, ValuesAtTheLimitsPassAndJustBeyondAreCorrected)
         ASSERT_NE(f, nullptr);
         const std::size_t messages = h.messages.shown.size();
         const std::size_t beeps = h.tone.durations.size();
-        h.child<QLineEdit>(c.field)->setText(QString::fromLatin1(c.text));
-        const double value = inForce(*h.form, f->field);
+        h.field(c.field)->setText(QString::fromLatin1(c.text));
+        const double value = inForce(h, f->field);
         if (c.accepted) {
             EXPECT_EQ(h.messages.shown.size(), messages);
             EXPECT_EQ(value, readNumber(c.text));
@@ -210,9 +186,9 @@ TEST(HostileInputBounds, ValuesAtTheLimitsPassAndJustBeyondAreCorrected)
             EXPECT_EQ(h.tone.durations.size(), beeps + 1);
             EXPECT_EQ(value, f->correction);
         }
-        const QString garbage = firstGarbage(*h.form);
+        const QString garbage = firstGarbage(*h.window);
         EXPECT_TRUE(garbage.isEmpty()) << garbage.toStdString();
-        h.child<QLineEdit>(c.field)->setText(QString::fromLatin1(f->startText));
+        h.field(c.field)->setText(QString::fromLatin1(f->startText));
     }
 }
 
@@ -227,16 +203,15 @@ TEST(HostileInputBounds, ExtremeCombinationsKeepEveryCaptionFinite)
         {"1e6", "1e6", "1e6", "0", "1e-300", "1e-30"},
     };
     for (const auto& row : extremes) {
-        AbuseHarness h;
-        const char* const names[] = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"};
+        WindowHarness h;
         for (int i = 0; i < 6; ++i)
-            h.child<QLineEdit>(names[i])->setText(QString::fromLatin1(row[i]));
+            h.field(kFieldNames[i])->setText(QString::fromLatin1(row[i]));
         SCOPED_TRACE(row[0]);
         EXPECT_TRUE(h.messages.shown.empty()) << h.messages.shown.front().text.toStdString();
-        const QString garbage = firstGarbage(*h.form);
+        const QString garbage = firstGarbage(*h.window);
         EXPECT_TRUE(garbage.isEmpty()) << garbage.toStdString();
-        const PlotRanges& r = h.form->ranges();
-        for (double v : std::initializer_list<double>{r.Xmax, r.PathMax, r.graphRight, r.xTop, r.xBottom, r.vTop,
+        const PlotRanges& r = h.window->problem().ranges();
+        for (double v : std::initializer_list<double>{r.xMax, r.pathMax, r.graphRight, r.xTop, r.xBottom, r.vTop,
                  r.vBottom, static_cast<double>(r.wTop), r.pathTop, r.animLeft, r.animRight}) {
             EXPECT_TRUE(std::isfinite(v));
         }

@@ -1,8 +1,12 @@
 // The input fields through the real window: every change of a field's text is
 // read, checked, corrected with a beep and a message where the rules say so,
-// written back in canonical form and followed by a full refresh.
+// written back in canonical form and followed by a full refresh. Writing the
+// canonical text is no edit of its own.
 
-#include "formharness.h"
+#include "windowharness.h"
+
+#include <QSignalBlocker>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -57,14 +61,14 @@ void PrintTo(const InputCase& c, std::ostream* os)
     *os << c.name;
 }
 
-double mass(const ProblemParameters& p) { return p.m; }
-double stiffness(const ProblemParameters& p) { return p.k; }
-double friction(const ProblemParameters& p) { return p.mu; }
-double x0(const ProblemParameters& p) { return p.Xo; }
-double v0(const ProblemParameters& p) { return p.Vo; }
-double time(const ProblemParameters& p) { return p.tCalc; }
+double mass(const ProblemParameters& p) { return p.mass; }
+double stiffness(const ProblemParameters& p) { return p.stiffness; }
+double friction(const ProblemParameters& p) { return p.friction; }
+double x0(const ProblemParameters& p) { return p.x0; }
+double v0(const ProblemParameters& p) { return p.v0; }
+double time(const ProblemParameters& p) { return p.duration; }
 
-void apply(FormHarness& h, const Edit& e)
+void apply(WindowHarness& h, const Edit& e)
 {
     if (e.entry == Entry::Paste)
         h.paste(e.field, QString::fromUtf8(e.text));
@@ -77,7 +81,7 @@ class InputFieldTest : public ::testing::TestWithParam<InputCase> {};
 TEST_P(InputFieldTest, ChecksCorrectsAndWritesBack)
 {
     const InputCase& c = GetParam();
-    FormHarness h;
+    WindowHarness h;
     for (const Edit& e : c.before)
         apply(h, e);
     h.log.clear();
@@ -88,41 +92,48 @@ TEST_P(InputFieldTest, ChecksCorrectsAndWritesBack)
     for (const int f : h.tone.frequencies)
         EXPECT_EQ(f, 880);
     EXPECT_EQ(h.field(c.edit.field)->text(), QString::fromUtf8(c.fieldText));
-    EXPECT_DOUBLE_EQ(c.parameter(h.form->parameters()), c.expected);
+    EXPECT_DOUBLE_EQ(c.parameter(h.parameters()), c.expected);
 }
 
 const std::vector<InputCase> kInputCases = {
-    {"EmptyMass", {}, {"Text1", ""}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"EmptyMassByBackspace", {}, {"Text1", "", Entry::Type}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"NegativeMass", {}, {"Text1", "-1"}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"ZeroSpring", {}, {"Text2", "0"}, {kBeep, error(kNoSpring)}, " 40", stiffness, 40},
-    {"NegativeSpringNoBeep", {}, {"Text2", "-5"}, {error(kNegativeSpring)}, " 40", stiffness, 40},
-    {"BlankInsideNumberTyped", {}, {"Text2", "1 5", Entry::Type}, {}, " 15", stiffness, 15},
-    {"CommaReadsZero", {}, {"Text3", "0,5"}, {kBeep, error(kNoFriction)}, " .25", friction, 0.25},
-    {"NegativeFrictionNoBeep", {}, {"Text3", "-3"}, {error(kNegativeFriction)}, " .25", friction,
+    {"EmptyMass", {}, {"massEdit", ""}, {kBeep, error(kMass)}, " .1", mass, 0.1},
+    {"EmptyMassByBackspace", {}, {"massEdit", "", Entry::Type}, {kBeep, error(kMass)}, " .1", mass, 0.1},
+    {"NegativeMass", {}, {"massEdit", "-1"}, {kBeep, error(kMass)}, " .1", mass, 0.1},
+    {"ZeroSpring", {}, {"stiffnessEdit", "0"}, {kBeep, error(kNoSpring)}, " 40", stiffness, 40},
+    {"NegativeSpringNoBeep", {}, {"stiffnessEdit", "-5"}, {error(kNegativeSpring)}, " 40", stiffness, 40},
+    {"BlankInsideNumberTyped", {}, {"stiffnessEdit", "1 5", Entry::Type}, {}, " 15", stiffness, 15},
+    {"CommaReadsZero", {}, {"frictionEdit", "0,5"}, {kBeep, error(kNoFriction)}, " .25", friction, 0.25},
+    {"NegativeFrictionNoBeep", {}, {"frictionEdit", "-3"}, {error(kNegativeFriction)}, " .25", friction,
      0.25},
-    {"TrailingZeroRewritten", {}, {"Text3", "0.50"}, {}, " .5", friction, 0.5},
-    {"NegativeX0", {}, {"Text4", "-2"}, {kBeep, error(kSymmetric)}, " 2", x0, 2},
+    {"TrailingZeroRewritten", {}, {"frictionEdit", "0.50"}, {}, " .5", friction, 0.5},
+    {"NegativeX0", {}, {"coordinateEdit", "-2"}, {kBeep, error(kSymmetric)}, " 2", x0, 2},
     // Two messages: the sign, then (nested, on " .5") the stagnation zone.
-    {"NegativeX0AtRestChains", {{"Text5", "0"}}, {"Text4", "-0.5"},
+    {"NegativeX0AtRestChains", {{"velocityEdit", "0"}}, {"coordinateEdit", "-0.5"},
      {kBeep, error(kSymmetric), error(kStagnationX)}, " 1.1", x0, 1.1},
-    {"EmptyX0AtRestTyped", {{"Text5", "0"}}, {"Text4", "", Entry::Type}, {error(kStagnationX)},
+    {"EmptyX0AtRestTyped", {{"velocityEdit", "0"}}, {"coordinateEdit", "", Entry::Type}, {error(kStagnationX)},
      " 1.1", x0, 1.1},
-    {"ZeroV0Accepted", {}, {"Text5", "0"}, {}, " 0", v0, 0},
-    {"ZeroV0InsideZone", {{"Text4", "1"}}, {"Text5", "0"}, {kBeep, error(kStagnationV)}, " 1", v0,
+    {"ZeroV0Accepted", {}, {"velocityEdit", "0"}, {}, " 0", v0, 0},
+    {"ZeroV0InsideZone", {{"coordinateEdit", "1"}}, {"velocityEdit", "0"}, {kBeep, error(kStagnationV)}, " 1", v0,
      1},
-    {"NegativeV0Accepted", {}, {"Text5", "-6"}, {}, "-6", v0, -6},
-    {"ZeroTime", {}, {"Text6", "0"}, {kBeep, error(kTime)}, " 40", time, 40},
-    {"NegativeTime", {}, {"Text6", "-1"}, {kBeep, error(kTime)}, " 40", time, 40},
-    {"TimeWithoutBlankGainsOne", {}, {"Text6", "25"}, {}, " 25", time, 25},
+    {"NegativeV0Accepted", {}, {"velocityEdit", "-6"}, {}, "-6", v0, -6},
+    {"ZeroTime", {}, {"timeEdit", "0"}, {kBeep, error(kTime)}, " 40", time, 40},
+    {"NegativeTime", {}, {"timeEdit", "-1"}, {kBeep, error(kTime)}, " 40", time, 40},
+    {"TimeWithoutBlankGainsOne", {}, {"timeEdit", "25"}, {}, " 25", time, 25},
     // Bounds beyond which the characteristics or the run would not be finite.
-    {"HugeMass", {}, {"Text1", "1e999"},
+    {"HugeMass", {}, {"massEdit", "1e999"},
      {kBeep, error("Масса должна быть от 0.000001 до 1000000 кг!")}, " .1", mass, 0.1},
-    {"HugeX0", {}, {"Text4", "1e999"},
+    {"HugeSpring", {}, {"stiffnessEdit", "1e7"},
+     {kBeep, error("Коэффициент жёсткости пружины должен быть от 0.000001 до 1000000 Н/м!")}, " 40", stiffness,
+     40},
+    {"HugeFriction", {}, {"frictionEdit", "2e6"},
+     {kBeep, error("Коэффициент трения скольжения должен быть от 0.000001 до 1000000!")}, " .25", friction, 0.25},
+    {"HugeV0", {}, {"velocityEdit", "-1e999"},
+     {kBeep, error("Начальная скорость по модулю не должна превышать 1000!")}, " 1", v0, 1},
+    {"HugeX0", {}, {"coordinateEdit", "1e999"},
      {kBeep, error("Начальная координата по модулю не должна превышать 1000!")}, " 1.1", x0, 1.1},
-    {"LongTime", {}, {"Text6", "20000"},
+    {"LongTime", {}, {"timeEdit", "20000"},
      {kBeep, error("Время расчета не должно превышать 10000!")}, " 40", time, 40},
-    {"EndlessTime", {}, {"Text6", "1e999"},
+    {"EndlessTime", {}, {"timeEdit", "1e999"},
      {kBeep, error("Время расчета не должно превышать 10000!")}, " 40", time, 40},
 };
 
@@ -133,44 +144,107 @@ INSTANTIATE_TEST_SUITE_P(Fields, InputFieldTest, ::testing::ValuesIn(kInputCases
 // passes through every intermediate text, each an edit of its own.
 TEST(InputTyping, EveryKeystrokeIsAnEdit)
 {
-    FormHarness h;
-    h.paste("Text5", QStringLiteral("0"));
-    QLineEdit* text4 = h.field("Text4");
-    ASSERT_EQ(text4->text(), QStringLiteral(" 9.5"));
+    WindowHarness h;
+    h.paste("velocityEdit", QStringLiteral("0"));
+    QLineEdit* coordinate = h.field("coordinateEdit");
+    ASSERT_EQ(coordinate->text(), QStringLiteral(" 9.5"));
 
-    text4->setFocus();
-    text4->setSelection(1, 1);  // the 9
-    QTest::keyClicks(text4, QStringLiteral("3"));
+    coordinate->setFocus();
+    coordinate->setSelection(1, 1);  // the 9
+    QTest::keyClicks(coordinate, QStringLiteral("3"));
     EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(text4->text(), QStringLiteral(" 3.5"));
-    EXPECT_DOUBLE_EQ(h.form->parameters().Xo, 3.5);
+    EXPECT_EQ(coordinate->text(), QStringLiteral(" 3.5"));
+    EXPECT_DOUBLE_EQ(h.parameters().x0, 3.5);
 
     // "2" then "25": the first keystroke already gives an accepted value.
-    h.typeOver("Text4", QStringLiteral("25"));
+    h.typeOver("coordinateEdit", QStringLiteral("25"));
     EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(text4->text(), QStringLiteral(" 25"));
-    EXPECT_DOUBLE_EQ(h.form->parameters().Xo, 25);
+    EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
+    EXPECT_DOUBLE_EQ(h.parameters().x0, 25);
 
     // A trailing point is typed, then removed again by the rewrite.
-    h.typeOver("Text6", QStringLiteral("12."));
-    EXPECT_EQ(h.field("Text6")->text(), QStringLiteral(" 12"));
-    EXPECT_FLOAT_EQ(h.form->parameters().tCalc, 12.0F);
+    h.typeOver("timeEdit", QStringLiteral("12."));
+    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral(" 12"));
+    EXPECT_FLOAT_EQ(h.parameters().duration, 12.0F);
 }
 
 // Every accepted edit recomputes the characteristics and resets the results.
 TEST(InputTyping, EditRefreshesCharacteristicsAndResults)
 {
-    FormHarness h;
-    QLabel* ao = h.label("Label15");
+    WindowHarness h;
+    QLabel* ao = h.label("amplitudeLabel");
     const QString before = ao->text();
-    h.click(h.label("Label7"));
-    ASSERT_NE(h.label("Label7")->text(), QStringLiteral("П_end="));
+    h.click(h.label("pathLabel"));
+    ASSERT_NE(h.label("pathLabel")->text(), QStringLiteral("П_end="));
 
-    h.paste("Text4", QStringLiteral("5"));
+    h.paste("coordinateEdit", QStringLiteral("5"));
     EXPECT_NE(ao->text(), before);
-    EXPECT_EQ(h.label("Label19")->text(), QStringLiteral("X_end="));
-    EXPECT_EQ(h.label("Label7")->text(), QStringLiteral("П_end="));
-    EXPECT_GT(h.form->characteristics().Ao, 0);
+    EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    EXPECT_EQ(h.label("pathLabel")->text(), QStringLiteral("П_end="));
+    EXPECT_GT(h.window->problem().characteristics().firstAmplitude, 0);
+}
+
+// An edit is applied once, however many passes its text takes: the
+// chained correction's three passes, the typed point's two, a plain value's one.
+TEST(InputRewrite, AnEditIsAppliedOnceWhateverItsPasses)
+{
+    struct Case {
+        const char* field;
+        const char* text;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"coordinateEdit", "-0.5", " 1.1"},  // sign, then stagnation zone, then settled
+        {"timeEdit", "12.", " 12"},          // rewritten once
+        {"massEdit", " 2", " 2"},            // already canonical
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        WindowHarness h;
+        h.paste("velocityEdit", QStringLiteral("0"));
+        QSignalSpy applied(&h.window->problem(), &ProblemState::changed);
+        h.paste(c.field, QString::fromUtf8(c.text));
+        EXPECT_EQ(applied.count(), 1);
+        EXPECT_EQ(h.field(c.field)->text(), QString::fromUtf8(c.shown));
+    }
+}
+
+// Writing a field's canonical text is not an edit: a refresh or a resize
+// while a field holds another text for the same value (as the user may leave
+// it) rewrites the text and neither reads it again nor applies anything.
+TEST(InputRewrite, RefreshRewritesAFieldWithoutReadingIt)
+{
+    struct Case {
+        const char* field;
+        const char* held;       // another text of the value in force
+        const char* canonical;  // what the window writes over it
+    };
+    const Case cases[] = {
+        {"massEdit", "0.1", " .1"},     {"stiffnessEdit", "40.0", " 40"}, {"frictionEdit", ".20", " .2"},
+        {"coordinateEdit", "9.5", " 9.5"}, {"velocityEdit", "+6", " 6"},    {"timeEdit", "2e1", " 20"},
+    };
+    const std::function<void(WindowHarness&)> refreshes[] = {
+        [](WindowHarness& h) { h.window->refresh(); },
+        [](WindowHarness& h) { h.window->clientArea()->resize(700, 600); },
+    };
+    for (const Case& c : cases) {
+        for (const auto& refresh : refreshes) {
+            SCOPED_TRACE(c.field);
+            WindowHarness h;
+            QLineEdit* edit = h.field(c.field);
+            {
+                const QSignalBlocker quiet(edit);
+                edit->setText(QString::fromUtf8(c.held));
+            }
+            const ProblemParameters before = h.parameters();
+            QSignalSpy applied(&h.window->problem(), &ProblemState::changed);
+            refresh(h);
+            EXPECT_EQ(edit->text(), QString::fromUtf8(c.canonical));
+            EXPECT_EQ(applied.count(), 0);
+            EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
+            EXPECT_EQ(h.parameters(), before);
+        }
+    }
 }
 
 }  // namespace

@@ -1,38 +1,26 @@
 // The real platform services that need no window: the tone's samples, the
-// tone without a device, and the pacing clock's timing.
+// tone's blocking without handling events, the pacing clock's cadence worked
+// out on a given time line, and the real clock's ticks.
 
-#include "pacing.h"
-#include "tone.h"
+#include "ui/pacing.h"
+#include "ui/sinetone.h"
+#include "ui/tone.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <QTest>
-#include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace dryfriction::test {
 namespace {
-
-// Handles events until `done`. Neither QTest::qWaitFor (it sleeps 10 ms
-// between rounds, making every timer late) nor a QEventLoop (it returns at
-// once once any earlier test has asked the application to exit).
-bool runUntil(const bool& done, int timeoutMs)
-{
-    QTimer poll;  // wakes the wait below at least every millisecond
-    poll.start(1);
-    QElapsedTimer t;
-    t.start();
-    while (!done && t.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    return done;
-}
 
 QAudioFormat format(int rate, int channels, QAudioFormat::SampleFormat sample)
 {
@@ -96,95 +84,123 @@ TEST(SineTone, FrequencyLengthAndLevel)
     EXPECT_TRUE(sineTone(format(44100, 1, QAudioFormat::Int16), 880, 0).isEmpty());
 }
 
-TEST(AudioToneTest, ReturnsWhenTheToneHasEndedOrAtOnceWithoutDevice)
+// The tone blocks like a beep of the operating system, with or without a
+// device: no event is handled inside it, so no handler of the window can run
+// from inside the very handler that sounds it.
+TEST(AudioTone, HandlesNoEventsWhilePlaying)
 {
     AudioTone tone;
-    QElapsedTimer t;
-    t.start();
-    tone.play(880, 600);
-    const qint64 ms = t.elapsed();
-    if (tone.hasDevice()) {
-        EXPECT_GE(ms, 500);
-        EXPECT_LE(ms, 600 + 2000 + 200);
-    } else {
-        EXPECT_LT(ms, 200);
-        t.restart();
-        tone.play(880, 300);
-        EXPECT_LT(t.elapsed(), 50);
+    bool handled = false;
+    QTimer::singleShot(0, [&handled] { handled = true; });
+    tone.play(880, 300);
+    EXPECT_FALSE(handled);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(handled);  // the event was there to be handled
+}
+
+constexpr qint64 ms(double v)
+{
+    return static_cast<qint64>(v * 1'000'000 + (v >= 0 ? 0.5 : -0.5));
+}
+
+struct DueCase {
+    std::string name;
+    double previousDueMs;
+    double nowMs;
+    int slotMs;
+    bool fromTick;
+    double dueMs;
+    int waitMs;
+};
+
+void PrintTo(const DueCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PacingCadence : public ::testing::TestWithParam<DueCase> {};
+
+TEST_P(PacingCadence, NextTickIsDueWhereTheCadenceSays)
+{
+    const DueCase& c = GetParam();
+    const PacingDue due = nextPacingDue(ms(c.previousDueMs), ms(c.nowMs), c.slotMs, c.fromTick);
+    EXPECT_EQ(due.dueNs, ms(c.dueMs));
+    EXPECT_EQ(due.waitMs, c.waitMs);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, PacingCadence,
+    ::testing::Values(
+        // Started from outside a tick: a whole slot from now, whatever came before.
+        DueCase{"FreshStart", 0, 1000, 10, false, 1010, 10},
+        DueCase{"FreshStartIgnoresTheLastDue", 995, 1000, 10, false, 1010, 10},
+        // Re-armed from its tick: a slot after the previous due time.
+        DueCase{"FromTickOnTime", 1000, 1000, 10, true, 1010, 10},
+        DueCase{"FromTickLateAndAfterTheSampleWork", 1000, 1006.4, 10, true, 1010, 4},
+        DueCase{"WaitRoundsHalfUp", 1000, 1006.5, 10, true, 1010, 4},
+        DueCase{"WaitRoundsDown", 1000, 1006.6, 10, true, 1010, 3},
+        DueCase{"SlotAlreadyOverTicksAtOnce", 1000, 1015, 10, true, 1010, 0},
+        DueCase{"HeldUpAWholeSlotKeepsTheCadence", 1000, 1020, 10, true, 1010, 0},
+        // Held up for longer than that: afresh from now, no burst to catch up.
+        DueCase{"HeldUpLongerStartsAfresh", 1000, 1020.5, 10, true, 1030.5, 10},
+        DueCase{"ModalBoxHoldUpStartsAfresh", 20, 80, 20, true, 100, 20},
+        DueCase{"ZeroSlotTicksAtOnce", 0, 1000, 0, false, 1000, 0},
+        DueCase{"NegativeSlotIsZero", 0, 1000, -5, false, 1000, 0},
+        DueCase{"ZeroSlotFromALateTickTicksAtOnce", 1000, 1000.3, 0, true, 1000.3, 0}),
+    [](const auto& info) { return info.param.name; });
+
+// A whole default run at 10 ms: every tick fires 0.7 ms late and its sample
+// takes 6 ms, yet tick k stays due at k slots, so the run lasts its 796
+// slots plus one tick's lateness instead of 796 x 16.7 ms.
+TEST(PacingCadenceRun, LatenessDoesNotAccumulate)
+{
+    constexpr int kSamples = 796;
+    constexpr int kSlotMs = 10;
+    qint64 now = 0;
+    PacingDue due = nextPacingDue(0, now, kSlotMs, false);
+    for (int k = 1; k <= kSamples; ++k) {
+        now += due.waitMs * ms(1) + ms(0.7);  // the timer fires late
+        ASSERT_EQ(due.dueNs, k * ms(kSlotMs)) << "tick " << k;
+        ASSERT_LE(now - due.dueNs, ms(1.2)) << "tick " << k;
+        now += ms(6);  // the sample's computing and drawing
+        due = nextPacingDue(due.dueNs, now, kSlotMs, true);
     }
 }
 
-// Ticks re-armed from inside the clock's tick keep a slot of `ms` each, even
-// when every tick itself takes most of a slot.
-TEST(PacingClockTest, KeepsTheCadenceWhenReArmedFromItsTick)
+// The real clock, on the event loop: the tick comes and can re-arm the clock
+// from inside itself; stop() cancels a pending tick and a start() while one
+// is pending replaces it. No time is measured: a timer armed after them for
+// longer fires after them, so by then any tick that was to come has come.
+TEST(PacingClock, TicksReArmsStopsAndReplaces)
 {
+    constexpr int kWaitLimitMs = 60'000;  // a hang fails, however slow the machine
     TimerPacingClock clock;
-    constexpr int kTicks = 20;
-    constexpr int kSlotMs = 10;
-    int ticks = 0;
-    bool done = false;
-    QElapsedTimer t;
+    int chained = 0;
     std::function<void()> tick = [&] {
-        ++ticks;
-        QThread::msleep(6);  // the sample's computing and drawing
-        if (ticks < kTicks)
-            clock.start(kSlotMs, tick);
-        else
-            done = true;
+        if (++chained < 3)
+            clock.start(1, tick);
     };
-    t.start();
-    clock.start(kSlotMs, tick);
+    clock.start(1, tick);
     EXPECT_TRUE(clock.isActive());
-    ASSERT_TRUE(runUntil(done, 5000));
-    const qint64 ms = t.elapsed();
-    // Uncompensated it would take at least 20 * 16 ms.
-    EXPECT_GE(ms, kTicks * kSlotMs);
-    EXPECT_LT(ms, kTicks * kSlotMs + 90);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chained == 3; }, kWaitLimitMs));
     EXPECT_FALSE(clock.isActive());
-}
 
-TEST(PacingClockTest, AfterAHoldUpTheCadenceStartsAfresh)
-{
-    TimerPacingClock clock;
-    std::vector<qint64> at;
-    QElapsedTimer t;
-    bool done = false;
-    std::function<void()> tick = [&] {
-        at.push_back(t.elapsed());
-        if (at.size() == 2)
-            QThread::msleep(60);  // a modal box or a beep held the loop
-        if (at.size() < 4)
-            clock.start(20, tick);
-        else
-            done = true;
-    };
-    t.start();
-    clock.start(20, tick);
-    ASSERT_TRUE(runUntil(done, 5000));
-    ASSERT_EQ(at.size(), 4U);
-    // No burst of ticks to catch up: the cadence starts afresh after the
-    // hold-up, so the third tick is a whole slot after it and the fourth a
-    // slot after that. Measured from the second tick, so that a tick the
-    // timer delivers late (a loaded machine) cannot make a pause look short.
-    EXPECT_GE(at[2] - at[1], 60 + 19);
-    EXPECT_GE(at[3] - at[1], 60 + 2 * 20 - 1);
-}
-
-TEST(PacingClockTest, StopCancelsThePendingTick)
-{
-    TimerPacingClock clock;
-    int ticks = 0;
-    clock.start(5, [&] { ++ticks; });
+    int stopped = 0;
+    int replaced = 0;
+    int replacement = 0;
+    clock.start(1, [&] { ++stopped; });
     clock.stop();
     EXPECT_FALSE(clock.isActive());
-    QTest::qWait(30);
-    EXPECT_EQ(ticks, 0);
-
-    // Started anew while pending: only the new tick comes.
-    clock.start(50, [&] { ticks += 10; });
-    clock.start(5, [&] { ++ticks; });
-    QTest::qWait(80);
-    EXPECT_EQ(ticks, 1);
+    clock.start(1, [&] { ++replaced; });
+    clock.start(2, [&] { ++replacement; });
+    bool later = false;
+    QTimer::singleShot(30, Qt::PreciseTimer, [&later] { later = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return later; }, kWaitLimitMs));
+    EXPECT_EQ(stopped, 0);
+    EXPECT_EQ(replaced, 0);
+    EXPECT_EQ(replacement, 1);
+    EXPECT_EQ(chained, 3);
+    EXPECT_FALSE(clock.isActive());
 }
 
 }  // namespace

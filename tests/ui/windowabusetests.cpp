@@ -1,7 +1,8 @@
 // Window abuse: every client size from 1x1 to 3840x2160, fifty windows closed during a
-// run, and a click on every control while a run proceeds.
+// run (each ending the program once, through the exit service), and a click on every
+// control while a run proceeds.
 
-#include "abuseharness.h"
+#include "windowharness.h"
 
 #include <QAction>
 #include <QMenu>
@@ -16,21 +17,24 @@ namespace {
 
 constexpr int kDefaultSamples = 796;
 
-// Every control has a non-negative size and every caption a sound number.
-void expectSoundLayout(const Form1& form, QSize requested)
+// Every control has a non-negative size, every view an image of its own size
+// and every caption a sound number.
+void expectSoundLayout(const MainWindow& window, QSize requested)
 {
     SCOPED_TRACE(QStringLiteral("%1x%2").arg(requested.width()).arg(requested.height()).toStdString());
-    for (const QWidget* w : form.clientArea()->findChildren<QWidget*>()) {
+    for (const QWidget* w : window.clientArea()->findChildren<QWidget*>()) {
         EXPECT_GE(w->width(), 0) << w->objectName().toStdString();
         EXPECT_GE(w->height(), 0) << w->objectName().toStdString();
     }
-    const QString garbage = firstGarbage(form);
+    for (const CanvasWidget* v : window.clientArea()->findChildren<CanvasWidget*>())
+        EXPECT_EQ(v->canvas().logicalSize(), v->size()) << v->objectName().toStdString();
+    const QString garbage = firstGarbage(window);
     EXPECT_TRUE(garbage.isEmpty()) << garbage.toStdString();
 }
 
 TEST(WindowAbuse, EveryClientSizeFromOnePixelTo4K)
 {
-    AbuseHarness h;
+    WindowHarness h;
     QList<QSize> sizes = {{1, 1}, {1, 2160}, {3840, 1}, {2, 2}, {7, 5}};
     for (int step = 1; step <= 24; ++step)
         sizes << QSize(3840 * step / 24, 2160 * step / 24);
@@ -38,36 +42,41 @@ TEST(WindowAbuse, EveryClientSizeFromOnePixelTo4K)
     for (const QSize& s : sizes) {
         // Straight on the client area, so that the size is exact whatever the minimum
         // size of the menu bar; each resize runs the whole refresh.
-        h.form->clientArea()->resize(s);
-        EXPECT_EQ(h.form->clientArea()->size(), s);
-        expectSoundLayout(*h.form, s);
+        h.window->clientArea()->resize(s);
+        EXPECT_EQ(h.window->clientArea()->size(), s);
+        expectSoundLayout(*h.window, s);
         // And through the window, the way a user drags its border.
-        h.form->resize(s);
+        h.window->resize(s);
         QCoreApplication::processEvents();
-        expectSoundLayout(*h.form, s);
+        expectSoundLayout(*h.window, s);
     }
+    // And back: the window is whole again.
+    h.window->clientArea()->resize(640, 537);
+    EXPECT_EQ(h.view("animationView")->geometry(), QRect(10, 10, 620, 212));
+    EXPECT_EQ(h.label("frequencyLabel")->text(), QStringLiteral("w= 2.000E+01 рад/с"));
 }
 
 TEST(WindowAbuse, FiftyWindowsClosedDuringARunExitCleanly)
 {
     for (int i = 0; i < 50; ++i) {
         SCOPED_TRACE(i);
-        AbuseHarness h;
+        WindowHarness h;
         h.messages.answerYes = true;
-        QTest::mouseClick(h.child<QPushButton>("CmdOK"), Qt::LeftButton);
-        ASSERT_TRUE(h.form->isRunning());
+        h.click(h.startButton());
+        ASSERT_TRUE(h.window->isRunning());
         h.clock.fireAll(1 + i * 7 % 40);  // a different point of the run each time
-        ASSERT_TRUE(h.form->isRunning());
+        ASSERT_TRUE(h.window->isRunning());
 
-        EXPECT_TRUE(h.form->close());
+        EXPECT_TRUE(h.window->close());
         ASSERT_EQ(h.messages.shown.size(), 1u);
         EXPECT_TRUE(h.messages.shown[0].question);
         EXPECT_EQ(h.messages.shown[0].title, QStringLiteral("На Выход"));
-        EXPECT_FALSE(h.form->isVisible());
-        EXPECT_FALSE(h.form->isRunning());
+        EXPECT_FALSE(h.window->isVisible());
+        EXPECT_FALSE(h.window->isRunning());
         EXPECT_FALSE(h.clock.isActive());  // no tick left to run on a closed window
         EXPECT_EQ(h.clock.fire(), false);
         EXPECT_TRUE(h.tone.durations.empty());  // no end-of-run beep: the run was stopped
+        EXPECT_EQ(h.exit.exits, 1);
     }
 }
 
@@ -78,62 +87,63 @@ struct Snapshot {
     QSize size;
 };
 
-Snapshot snapshot(const AbuseHarness& h)
+Snapshot snapshot(const WindowHarness& h)
 {
-    Snapshot s{h.form->parameters(), {}, false, h.form->size()};
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
-        const QLineEdit* e = h.child<QLineEdit>(name);
+    Snapshot s{h.parameters(), {}, false, h.window->size()};
+    for (const char* name : kFieldNames) {
+        const QLineEdit* e = h.field(name);
         s.fields << e->text();
         s.anyInputEnabled = s.anyInputEnabled || e->isEnabled();
     }
-    s.anyInputEnabled = s.anyInputEnabled || h.child<QPushButton>("CmdOK")->isEnabled();
+    s.anyInputEnabled = s.anyInputEnabled || h.startButton()->isEnabled();
     return s;
 }
 
 TEST(WindowAbuse, ClicksOnEveryControlDuringARunChangeNothingForbidden)
 {
-    AbuseHarness h;
-    QTest::mouseClick(h.child<QPushButton>("CmdOK"), Qt::LeftButton);
+    WindowHarness h;
+    h.click(h.startButton());
     h.clock.fireAll(100);
-    ASSERT_TRUE(h.form->isRunning());
+    ASSERT_TRUE(h.window->isRunning());
     const Snapshot before = snapshot(h);
     EXPECT_FALSE(before.anyInputEnabled);
 
     // Everything a user can reach: fields (click and type), the start button, the
     // result labels, the view choice, the scroll bar, every menu command, a resize.
-    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"}) {
-        QLineEdit* e = h.child<QLineEdit>(name);
+    for (const char* name : kFieldNames) {
+        QLineEdit* e = h.field(name);
         QTest::mouseClick(e, Qt::LeftButton);
         QTest::keyClicks(e, QStringLiteral("-0"));
         QTest::keyClick(e, Qt::Key_Backspace);
     }
     for (int i = 0; i < 3; ++i)
-        QTest::mouseClick(h.child<QPushButton>("CmdOK"), Qt::LeftButton);
-    QTest::mouseClick(h.child<QWidget>("Label19"), Qt::LeftButton);
-    QTest::mouseClick(h.child<QWidget>("Label7"), Qt::LeftButton);
-    for (const char* name : {"Option2", "Option3", "Option4", "Option5", "Option1"})
-        QTest::mouseClick(h.child<QRadioButton>(name), Qt::LeftButton);
-    h.child<QScrollBar>("HScroll1")->setValue(9);
-    for (QAction* a : h.form->findChildren<QAction*>()) {
+        h.click(h.startButton());
+    h.click(h.label("finalCoordinateLabel"));
+    h.click(h.label("pathLabel"));
+    for (const char* name : {"coordinateOption", "velocityOption", "energyOption", "pathOption", "animationOption"})
+        h.choose(name);
+    h.slowdownBar()->setValue(9);
+    for (QAction* a : h.window->findChildren<QAction*>()) {
         if (!a->menu() && !a->isSeparator())
             a->trigger();
     }
-    h.form->resize(h.form->width() + 200, h.form->height() + 100);
+    h.window->resize(h.window->width() + 200, h.window->height() + 100);
     QCoreApplication::processEvents();
     h.messages.answerYes = false;
-    h.form->close();  // declined: the run goes on
+    h.window->close();  // declined: the run goes on
+    EXPECT_EQ(h.exit.exits, 0);
 
     const Snapshot during = snapshot(h);
     EXPECT_EQ(during.params, before.params);
     EXPECT_EQ(during.fields, before.fields);
     EXPECT_FALSE(during.anyInputEnabled);
     EXPECT_EQ(during.size, before.size);
-    EXPECT_TRUE(h.form->isRunning());
-    EXPECT_EQ(h.form->slowdown(), 9);  // allowed: the scroll bar works during a run
+    EXPECT_TRUE(h.window->isRunning());
+    EXPECT_EQ(h.window->slowdown(), 9);  // allowed: the scroll bar works during a run
 
     // The run was neither restarted nor doubled: one pause per sample, then the end.
     h.clock.fireAll();
-    EXPECT_FALSE(h.form->isRunning());
+    EXPECT_FALSE(h.window->isRunning());
     EXPECT_EQ(h.clock.pauses.size(), static_cast<std::size_t>(kDefaultSamples));
     EXPECT_EQ(h.tone.durations, std::vector<int>{600});
     const Snapshot after = snapshot(h);
