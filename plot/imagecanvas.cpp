@@ -76,6 +76,9 @@ bool clipSegment(QPointF& a, QPointF& b, double lo, double hiX, double hiY)
     return finite(a) && finite(b);
 }
 
+// Lines waiting at most before they are drawn.
+constexpr std::size_t kMaxPendingLines = 256;
+
 // Dots per metre for 96 logical dots per inch, scaled to device pixels, so
 // that a point size gives the same text size as on the screen.
 int dotsPerMeter(qreal dpr)
@@ -113,6 +116,7 @@ QPointF ImageCanvas::toDevice(double x, double y) const
 
 void ImageCanvas::clear()
 {
+    m_pending.clear();
     m_image.fill(m_backColor);
 }
 
@@ -128,22 +132,35 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
         return;
     a = QPointF(snap(a.x()), snap(a.y()));
     b = QPointF(snap(b.x()), snap(b.y()));
-
-    QPainter painter(&m_image);
-    QPen pen(color, penWidth);
     const bool dashed = lineStyle() == LineStyle::Dashed && lineWidth() == 1;
-    pen.setStyle(dashed ? Qt::DashLine : Qt::SolidLine);
-    if (penWidth > 1) {
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-    } else {
-        pen.setCapStyle(Qt::SquareCap);
+    m_pending.push_back({a, b, color, penWidth, dashed});
+    if (m_pending.size() >= kMaxPendingLines)
+        drawPendingLines();
+}
+
+// Each line gets its own pen, as when it is drawn alone: a dash pattern
+// starts afresh on every line.
+void ImageCanvas::drawPendingLines() const
+{
+    if (m_pending.empty())
+        return;
+    QPainter painter(&m_image);
+    for (const PendingLine& line : m_pending) {
+        QPen pen(line.color, line.penWidth);
+        pen.setStyle(line.dashed ? Qt::DashLine : Qt::SolidLine);
+        if (line.penWidth > 1) {
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setJoinStyle(Qt::RoundJoin);
+        } else {
+            pen.setCapStyle(Qt::SquareCap);
+        }
+        painter.setPen(pen);
+        if (line.a == line.b)
+            painter.drawPoint(line.a);
+        else
+            painter.drawLine(line.a, line.b);
     }
-    painter.setPen(pen);
-    if (a == b)
-        painter.drawPoint(a);
-    else
-        painter.drawLine(a, b);
+    m_pending.clear();
 }
 
 void ImageCanvas::drawDot(double x, double y, const QColor& color)
@@ -159,6 +176,7 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     // A square of `size` device pixels centred on the dot's pixel.
     const int left = static_cast<int>(std::floor(d.x() + kSnapTolerance)) - (size - 1) / 2;
     const int top = static_cast<int>(std::floor(d.y() + kSnapTolerance)) - (size - 1) / 2;
+    drawPendingLines();
     QPainter painter(&m_image);
     painter.fillRect(QRect(left, top, size, size), color);
 }
@@ -193,6 +211,7 @@ void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QCol
     const int t = static_cast<int>(std::floor(top + kSnapTolerance));
     const int r = static_cast<int>(std::floor(right + kSnapTolerance));
     const int bt = static_cast<int>(std::floor(bottom + kSnapTolerance));
+    drawPendingLines();
     QPainter painter(&m_image);
     painter.fillRect(QRect(QPoint(l, t), QPoint(r, bt)), color);
     setCurrentPoint(x2, y2);
@@ -219,6 +238,7 @@ void ImageCanvas::drawText(const QString& text)
     if (std::abs(d.x()) > kFar || std::abs(d.y()) > kFar)
         return;
     const QPointF corner(std::floor(d.x() + kSnapTolerance), std::floor(d.y() + kSnapTolerance));
+    drawPendingLines();
     QPainter painter(&m_image);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setFont(m_font);

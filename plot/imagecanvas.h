@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPointF>
 
+#include <vector>
+
 namespace dryfriction {
 
 // A canvas that draws into a persistent image. The image is held in device
@@ -28,7 +30,12 @@ public:
     QSize logicalSize() const override { return m_logicalSize; }
     qreal devicePixelRatio() const { return m_dpr; }
     // The image in device pixels (its own devicePixelRatio is left at 1).
-    const QImage& image() const { return m_image; }
+    // Every line drawn so far is in it.
+    const QImage& image() const
+    {
+        drawPendingLines();
+        return m_image;
+    }
 
     void setBackColor(const QColor& color) { m_backColor = color; }
     QColor backColor() const { return m_backColor; }
@@ -46,13 +53,27 @@ public:
     void drawText(const QString& text) override;
 
 private:
+    // A line waiting to be drawn, in device pixels, with its pen.
+    struct PendingLine {
+        QPointF a, b;
+        QColor color;
+        int penWidth = 1;
+        bool dashed = false;
+    };
+
+    // Lines are collected and drawn together with one painter, before
+    // anything else is drawn and before the image is read: a run adds a line
+    // to every graph at every sample, most graphs are not on screen, and a
+    // painter per line costs more than the line.
+    void drawPendingLines() const;
     QPointF toDevice(double x, double y) const;
     void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);
     void drawDot(double x, double y, const QColor& color);
 
     QSize m_logicalSize;
     qreal m_dpr = 1.0;
-    QImage m_image;
+    mutable QImage m_image;
+    mutable std::vector<PendingLine> m_pending;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     QFont m_font;

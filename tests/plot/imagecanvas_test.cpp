@@ -95,8 +95,29 @@ TEST(ImageCanvas, DashedLineIsReallyDashed)
     // At width 3 the style has no dashes.
     canvas.setLineWidth(3);
     canvas.line(5, 12, 5, -12, Qt::blue);
+    const QImage& solid = canvas.image();
     for (int y = 0; y < 212; ++y)
-        EXPECT_EQ(img.pixelColor(155, y), QColor(Qt::blue)) << y;
+        EXPECT_EQ(solid.pixelColor(155, y), QColor(Qt::blue)) << y;
+}
+
+// Lines may wait to be drawn, but the image handed out holds every one drawn
+// before, in the order drawn, also with other drawing in between.
+TEST(ImageCanvas, TheImageHoldsEveryLineDrawnInOrder)
+{
+    ImageCanvas canvas = blankCanvas();
+    canvas.setLineWidth(3);
+    for (int i = 0; i < 600; ++i)  // more than wait at once
+        canvas.line(i % 20, 12, i % 20, -12, i % 2 == 0 ? Qt::red : Qt::blue);
+    canvas.fillBox(0, 1, 20, -1, Qt::green);  // over the lines
+    canvas.line(10, 12, 10, -12, Qt::black);  // over the box
+    const QImage& img = canvas.image();
+    EXPECT_EQ(img.pixelColor(310, 106), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(155, 106), QColor(Qt::green));
+    EXPECT_EQ(img.pixelColor(155, 10), QColor(Qt::blue));  // t = 5: odd i, blue
+    EXPECT_EQ(img.pixelColor(124, 10), QColor(Qt::red));   // t = 4: even i, red
+    canvas.line(10, 12, 10, -12, Qt::black);
+    canvas.clear();  // a line still waiting is gone with the rest
+    EXPECT_EQ(canvas.image().pixelColor(310, 106), QColor(Qt::white));
 }
 
 TEST(ImageCanvas, NewScaleLeavesTheImageUnchanged)
