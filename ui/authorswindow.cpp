@@ -34,19 +34,19 @@ AuthorsWindow::AuthorsWindow(QWidget* parent)
     setWindowTitle(tr("Авторы"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    m_portrait = new QLabel(this);
-    m_portrait->setObjectName(QStringLiteral("portrait"));
-    m_portrait->setGeometry(32, 8, 150, 180);
-    m_portrait->setPixmap(portrait(devicePixelRatioF()));
+    auto* portraitLabel = new QLabel(this);
+    portraitLabel->setObjectName(QStringLiteral("portrait"));
+    portraitLabel->setGeometry(32, 8, 150, 180);
+    portraitLabel->setPixmap(portrait(devicePixelRatioF()));
 
-    m_credits = new QLabel(this);
-    m_credits->setObjectName(QStringLiteral("credits"));
-    m_credits->setGeometry(8, 200, 209, 81);
+    auto* credits = new QLabel(this);
+    credits->setObjectName(QStringLiteral("credits"));
+    credits->setGeometry(8, 200, 209, 81);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
-    m_credits->setFont(font);
-    m_credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_credits->setWordWrap(true);
+    credits->setFont(font);
+    credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    credits->setWordWrap(true);
     const QStringList lines = {
         tr("Программа «dryfriction», 2026"),
         tr("Учебная модель механики:"),
@@ -55,12 +55,7 @@ AuthorsWindow::AuthorsWindow(QWidget* parent)
         tr("Написана на C++20 и Qt 6"),
         tr("Авторы: участники проекта"),
     };
-    m_credits->setText(lines.join(QLatin1Char('\n')));
-}
-
-QString AuthorsWindow::credits() const
-{
-    return m_credits->text();
+    credits->setText(lines.join(QLatin1Char('\n')));
 }
 
 }  // namespace dryfriction

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace dryfriction {
 
 // A small window about the people behind the program: a picture and a few
@@ -16,12 +14,6 @@ public:
 
     static constexpr int kClientWidth = 222;
     static constexpr int kClientHeight = 297;
-
-    QString credits() const;
-
-private:
-    QLabel* m_portrait = nullptr;
-    QLabel* m_credits = nullptr;
 };
 
 }  // namespace dryfriction

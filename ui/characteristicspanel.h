@@ -29,9 +29,6 @@ public:
     void resetResults();
     void place(const WindowLayout& layout);
 
-    ClickableLabel* finalCoordinateLabel() const { return m_finalCoordinate; }
-    ClickableLabel* pathLabel() const { return m_path; }
-
 private:
     // The closed-form final coordinate (its distance from the centre); the
     // path shows the closed-form path to the final stop along with it.

@@ -26,7 +26,6 @@ public:
     explicit ParameterPanel(QWidget* client);
 
     QLineEdit* field(InputField f) const { return m_fields[index(f)]; }
-    QLabel* caption(InputField f) const { return m_captions[index(f)]; }
 
     // Writes the field's text; this is not an edit.
     void showText(InputField f, const QString& text);
