@@ -2,6 +2,8 @@
 // of one sample of a run (a trace segment on every graph, a load move every
 // fifth sample).
 
+#include "windowtexts.h"
+
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
 #include "plot/loadanimation.h"
@@ -24,21 +26,8 @@ using namespace dryfriction;
 
 namespace {
 
-// Captions of the window's length, so that text costs what it costs there.
-ViewTexts benchTexts()
-{
-    ViewTexts texts;
-    texts.stripCaption = QStringLiteral("X");
-    texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
-                           QStringLiteral("П")};
-    texts.timeCaption = QStringLiteral("2*pi*t/T");
-    texts.legendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
-    texts.legendExtremes = QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");
-    return texts;
-}
-
 struct Scene : OffscreenViews {
-    ViewTexts texts = benchTexts();
+    ViewTexts texts = test::windowTexts();
     std::vector<Canvas*> graphCanvases = graphs();
     PlotRanges ranges;
     SetupPlacement placement;
@@ -86,7 +75,7 @@ void BM_DrawSample(benchmark::State& state)
         state.PauseTiming();
         scene.redraw(p, c);
         scene.drawPreambles(p, c);
-        LoadAnimation load(scene.placement, scene.ranges.animLeft);
+        LoadAnimation load(scene.placement);
         MotionRun run(p, c);
         std::vector<MotionSample> all;
         while (run.next())

@@ -28,6 +28,27 @@ Correction reject(InputRule rule, bool beep, double value)
     return Correction{rule, beep, value};
 }
 
+// The rules of a coefficient (k or mu), in the order they are checked: zero
+// leaves out the effect altogether (beep), a negative value is a slip of the
+// sign (no beep), and the limits keep the characteristics finite (beep).
+struct CoefficientRules {
+    InputRule zero;
+    InputRule negative;
+    InputRule outOfRange;
+    double correction;
+};
+
+std::optional<Correction> checkCoefficient(double value, const CoefficientRules& rules)
+{
+    if (value == 0)
+        return reject(rules.zero, true, rules.correction);
+    if (value < 0)
+        return reject(rules.negative, false, rules.correction);
+    if (outsidePositiveRange(value))
+        return reject(rules.outOfRange, true, rules.correction);
+    return std::nullopt;
+}
+
 // The canonical text is a fixed point of reading, so the passes of an edit
 // settle in two or three; the bound only guards against a fault there.
 constexpr int kMaxEditPasses = 8;
@@ -53,22 +74,12 @@ std::optional<Correction> checkInput(InputField field, const ProblemParameters& 
         return std::nullopt;
 
     case InputField::Stiffness:
-        if (p.stiffness == 0)
-            return reject(InputRule::NoSpring, true, kStiffnessCorrection);
-        if (p.stiffness < 0)
-            return reject(InputRule::StiffnessNegative, false, kStiffnessCorrection);
-        if (outsidePositiveRange(p.stiffness))
-            return reject(InputRule::StiffnessOutOfRange, true, kStiffnessCorrection);
-        return std::nullopt;
+        return checkCoefficient(p.stiffness, {InputRule::NoSpring, InputRule::StiffnessNegative,
+                                              InputRule::StiffnessOutOfRange, kStiffnessCorrection});
 
     case InputField::Friction:
-        if (p.friction == 0)
-            return reject(InputRule::NoFriction, true, kFrictionCorrection);
-        if (p.friction < 0)
-            return reject(InputRule::FrictionNegative, false, kFrictionCorrection);
-        if (outsidePositiveRange(p.friction))
-            return reject(InputRule::FrictionOutOfRange, true, kFrictionCorrection);
-        return std::nullopt;
+        return checkCoefficient(p.friction, {InputRule::NoFriction, InputRule::FrictionNegative,
+                                             InputRule::FrictionOutOfRange, kFrictionCorrection});
 
     case InputField::X0:
         if (!(std::fabs(p.x0) <= kMaxInitial))

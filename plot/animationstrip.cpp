@@ -83,10 +83,10 @@ SetupPlacement drawAnimationStrip(Canvas& strip, const PlotRanges& r, double x0,
     return s;
 }
 
-SetupPlacement placedAt(SetupPlacement placement, double x, double wallX)
+SetupPlacement placedAt(SetupPlacement placement, double x)
 {
     placement.loadLeft = x - placement.loadWidth / 2;
-    placement.springWidth = std::abs(x - wallX - placement.loadWidth / 2);
+    placement.springWidth = std::abs(x - placement.springLeft - placement.loadWidth / 2);
     return placement;
 }
 

@@ -42,8 +42,8 @@ SetupPlacement drawAnimationStrip(Canvas& strip, const PlotRanges& r, double x0,
                                   double springHeightPx = kSpringHeightPx);
 
 // The set-up with the load centred on x and the spring stretched from the
-// wall at `wallX` to the load's left side.
-SetupPlacement placedAt(SetupPlacement placement, double x, double wallX);
+// wall, where it starts, to the load's left side.
+SetupPlacement placedAt(SetupPlacement placement, double x);
 
 // The spring picture: 400 x 50 pixels, a horizontal coil with a short straight
 // end piece on each side, in 16 grey tones on a transparent ground.

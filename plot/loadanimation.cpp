@@ -2,8 +2,7 @@
 
 namespace dryfriction {
 
-LoadAnimation::LoadAnimation(const SetupPlacement& start, double wallX)
-    : m_placement(start), m_wallX(wallX)
+LoadAnimation::LoadAnimation(const SetupPlacement& start) : m_placement(start)
 {
 }
 
@@ -11,7 +10,7 @@ bool LoadAnimation::follow(double x)
 {
     bool moved = false;
     if (m_samplesSinceMove == kSamplesPerMove) {
-        m_placement = placedAt(m_placement, x, m_wallX);
+        m_placement = placedAt(m_placement, x);
         m_samplesSinceMove = 0;
         moved = true;
     }

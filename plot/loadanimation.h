@@ -10,7 +10,7 @@ namespace dryfriction {
 class LoadAnimation {
 public:
     LoadAnimation() = default;
-    LoadAnimation(const SetupPlacement& start, double wallX);
+    explicit LoadAnimation(const SetupPlacement& start);
 
     // Takes the coordinate of the next sample; true when the load moved to it.
     bool follow(double x);
@@ -21,7 +21,6 @@ private:
     static constexpr int kSamplesPerMove = 5;
 
     SetupPlacement m_placement;
-    double m_wallX = 0;
     int m_samplesSinceMove = 0;
 };
 

@@ -5,6 +5,7 @@
 #include "model/numberformat.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace dryfriction {
 
@@ -22,6 +23,11 @@ QString scientific(double value, int digits, const QString& decimalPoint)
 }
 
 }  // namespace
+
+QString localeDecimalPoint()
+{
+    return QLocale().decimalPoint();
+}
 
 CharacteristicCaptions characteristicCaptions(const MotionCharacteristics& c, const QString& dp)
 {

@@ -12,6 +12,9 @@ namespace dryfriction {
 // The texts of the window's value labels and of the views, in the user's
 // language, with the decimal separator `decimalPoint` (the user's locale).
 
+// The decimal separator of the user's locale, "." or ",".
+QString localeDecimalPoint();
+
 // The characteristics panel.
 struct CharacteristicCaptions {
     QString frequency;      // "w= 2.000E+01 рад/с"

@@ -3,24 +3,15 @@
 #include "ui/captions.h"
 #include "ui/clickablelabel.h"
 #include "ui/controlstyle.h"
+#include "ui/problemstate.h"
 #include "ui/windowlayout.h"
 
 #include "model/analytic.h"
 
-#include <QLocale>
-
 namespace dryfriction {
 
-namespace {
-
-QString decimalPoint()
-{
-    return QLocale().decimalPoint();
-}
-
-}  // namespace
-
-CharacteristicsPanel::CharacteristicsPanel(QWidget* client) : QObject(client)
+CharacteristicsPanel::CharacteristicsPanel(QWidget* client, const ProblemState& problem)
+    : QObject(client), m_problem(problem)
 {
     const QColor text = windowTextColor();
     const QFont font = serifFont(11.25);
@@ -52,10 +43,9 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* client) : QObject(client)
     });
 }
 
-void CharacteristicsPanel::showCharacteristics(const MotionCharacteristics& c)
+void CharacteristicsPanel::showCharacteristics()
 {
-    m_characteristics = c;
-    const CharacteristicCaptions captions = characteristicCaptions(c, decimalPoint());
+    const CharacteristicCaptions captions = characteristicCaptions(m_problem.characteristics(), localeDecimalPoint());
     m_frequency->setText(captions.frequency);
     m_period->setText(captions.period);
     m_zoneHalfWidth->setText(captions.zoneHalfWidth);
@@ -67,8 +57,8 @@ void CharacteristicsPanel::showCharacteristics(const MotionCharacteristics& c)
 
 void CharacteristicsPanel::showRunResult(const RunResult& result)
 {
-    m_finalCoordinate->setText(runFinalCoordinate(result.finalX, decimalPoint()));
-    m_path->setText(runFinalPath(result.finalPath, decimalPoint()));
+    m_finalCoordinate->setText(runFinalCoordinate(result.finalX, localeDecimalPoint()));
+    m_path->setText(runFinalPath(result.finalPath, localeDecimalPoint()));
 }
 
 void CharacteristicsPanel::resetResults()
@@ -79,15 +69,16 @@ void CharacteristicsPanel::resetResults()
 
 void CharacteristicsPanel::showAnalyticCoordinate()
 {
-    const float distance = analyticFinalDistance(m_characteristics.firstAmplitude);
-    m_finalCoordinate->setText(analyticFinalCoordinate(distance, decimalPoint()));
+    const float distance = analyticFinalDistance(m_problem.characteristics().firstAmplitude);
+    m_finalCoordinate->setText(analyticFinalCoordinate(distance, localeDecimalPoint()));
 }
 
 void CharacteristicsPanel::showAnalyticPath()
 {
-    const float distance = analyticFinalDistance(m_characteristics.firstAmplitude);
-    const float path = analyticFinalPath(distance, m_characteristics.initialEnergy);
-    m_path->setText(analyticFinalPathCaption(path, decimalPoint()));
+    const MotionCharacteristics& c = m_problem.characteristics();
+    const float distance = analyticFinalDistance(c.firstAmplitude);
+    const float path = analyticFinalPath(distance, c.initialEnergy);
+    m_path->setText(analyticFinalPathCaption(path, localeDecimalPoint()));
 }
 
 void CharacteristicsPanel::place(const WindowLayout& layout)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "model/characteristics.h"
 #include "model/motion.h"
 
 #include <QObject>
@@ -11,18 +10,19 @@ class QWidget;
 namespace dryfriction {
 
 class ClickableLabel;
+class ProblemState;
 struct WindowLayout;
 
 // The characteristics of the problem in force and the two results of a run:
 // the final coordinate and the path. A click on a result shows its value in
-// closed form instead, for comparison.
+// closed form for the problem in force instead, for comparison.
 class CharacteristicsPanel : public QObject {
     Q_OBJECT
 
 public:
-    explicit CharacteristicsPanel(QWidget* client);
+    CharacteristicsPanel(QWidget* client, const ProblemState& problem);
 
-    void showCharacteristics(const MotionCharacteristics& c);
+    void showCharacteristics();
     // The results of a run's last sample.
     void showRunResult(const RunResult& result);
     // The bare result captions, as before any run.
@@ -35,7 +35,7 @@ private:
     void showAnalyticCoordinate();
     void showAnalyticPath();
 
-    MotionCharacteristics m_characteristics;
+    const ProblemState& m_problem;
     QLabel* m_title = nullptr;
     QLabel* m_frequency = nullptr;
     QLabel* m_period = nullptr;

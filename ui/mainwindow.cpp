@@ -16,7 +16,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,11 +32,6 @@ constexpr int kErrorBeep = 25;  // 300 ms, for a rejected value
 constexpr int kEndBeep = 50;    // 600 ms, at the end of a run
 
 constexpr QColor kForegroundRed{255, 0, 0};
-
-QString decimalPoint()
-{
-    return QLocale().decimalPoint();
-}
 
 }  // namespace
 
@@ -66,7 +60,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_startButton->setFocus();
 
     m_parameters = new ParameterPanel(m_client);
-    m_characteristics = new CharacteristicsPanel(m_client);
+    m_characteristics = new CharacteristicsPanel(m_client, m_problem);
     m_chooser = new ViewChooser(m_client);
     m_views = new ViewStack(m_client);
     createSlowdown();
@@ -152,10 +146,10 @@ void MainWindow::refresh()
         m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
     m_characteristics->resetResults();
-    m_characteristics->showCharacteristics(m_problem.characteristics());
+    m_characteristics->showCharacteristics();
 
     m_views->clear();
-    m_views->drawFrames(m_problem.ranges(), p.x0, viewTexts(decimalPoint()));
+    m_views->drawFrames(m_problem.ranges(), p.x0, viewTexts(localeDecimalPoint()));
 }
 
 // Every change of a field's text is a complete edit: the text is read,
@@ -190,11 +184,10 @@ void MainWindow::startRun()
 
     // The graphs' frames are drawn once more over the fresh ones, which gives
     // their text during a run the weight it has always had.
-    const ViewTexts texts = viewTexts(decimalPoint());
+    const ViewTexts texts = viewTexts(localeDecimalPoint());
     m_views->redrawGraphFrames(m_problem.ranges(), texts);
     m_views->drawRunPreamble(m_problem.ranges(), m_problem.parameters(), m_problem.characteristics(), texts);
-    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup(),
-                m_problem.ranges().animLeft);
+    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup());
 }
 
 void MainWindow::finishRun(const RunResult& result)

@@ -15,14 +15,13 @@ void RunController::setSlowdown(int slowdown)
     m_slowdown = slowdown;
 }
 
-void RunController::start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start,
-                          double wallX)
+void RunController::start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start)
 {
     if (m_running)
         return;
     m_running = true;
     m_run.emplace(p, c);
-    m_load = LoadAnimation(start, wallX);
+    m_load = LoadAnimation(start);
     takeSample();
 }
 

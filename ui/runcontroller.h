@@ -39,10 +39,9 @@ public:
 
     bool isRunning() const { return m_running; }
 
-    // Starts a run of the problem with the load set out at `start` on the
-    // strip whose wall is at `wallX`; the first sample is taken at once.
-    void start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start,
-               double wallX);
+    // Starts a run of the problem with the load set out at `start`; the first
+    // sample is taken at once.
+    void start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start);
     // Ends a run at once, without its end: the program is closing.
     void stop();
 

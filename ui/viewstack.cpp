@@ -22,6 +22,8 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
         widget->setToolTip(descriptionText(catalog[i]));
         widget->setStyle(i == 0 ? stripStyle() : graphStyle(graphs[i - 1], documentColor(), windowTextColor()));
         m_views.push_back(widget);
+        if (i > 0)
+            m_graphCanvases.push_back(&widget->canvas());
     }
 }
 
@@ -48,17 +50,15 @@ void ViewStack::clear()
 
 void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
 {
-    const std::vector<Canvas*> graphs = graphCanvases();
-    strip()->showSetup(dryfriction::drawFrames(strip()->canvas(), graphs, r, x0, texts));
+    strip()->showSetup(dryfriction::drawFrames(strip()->canvas(), m_graphCanvases, r, x0, texts));
     for (CanvasWidget* v : m_views)
         v->update();
 }
 
 void ViewStack::redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts)
 {
-    const std::vector<Canvas*> graphs = graphCanvases();
-    applyScales(strip()->canvas(), graphs, r);
-    drawGraphFrames(graphs, r, texts);
+    applyScales(strip()->canvas(), m_graphCanvases, r);
+    drawGraphFrames(m_graphCanvases, r, texts);
 }
 
 void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
@@ -73,8 +73,7 @@ void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p,
 
 void ViewStack::drawSample(const MotionSample& s)
 {
-    const std::vector<Canvas*> graphs = graphCanvases();
-    const std::vector<QRectF> changed = dryfriction::drawSample(graphs, s);
+    const std::vector<QRectF> changed = dryfriction::drawSample(m_graphCanvases, s);
     // A sample changes a few pixels of each graph: only those of the graph
     // shown are repainted, which costs far less than blitting its image.
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -91,14 +90,6 @@ void ViewStack::moveSetup(const SetupPlacement& placement)
     v->showSetup(placement);
     if (v->isVisible())
         v->update(before.united(setupArea(v->canvas(), placement)).toAlignedRect());
-}
-
-std::vector<Canvas*> ViewStack::graphCanvases() const
-{
-    std::vector<Canvas*> graphs;
-    for (std::size_t i = 1; i < m_views.size(); ++i)
-        graphs.push_back(&m_views[i]->canvas());
-    return graphs;
 }
 
 void ViewStack::updateShownGraphs()

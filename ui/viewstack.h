@@ -53,10 +53,11 @@ public:
     void moveSetup(const SetupPlacement& placement);
 
 private:
-    std::vector<Canvas*> graphCanvases() const;
     void updateShownGraphs();
 
     std::vector<CanvasWidget*> m_views;
+    // The graphs' canvases, in table order, for the drawing functions.
+    std::vector<Canvas*> m_graphCanvases;
 };
 
 }  // namespace dryfriction

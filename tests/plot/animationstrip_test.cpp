@@ -183,7 +183,7 @@ TEST(AnimationStrip, SetupAreaHoldsEveryPixelTheSetupChanges)
         PlotRanges r;
         const SetupPlacement start = drawStrip(strip, kStartupParameters, &r);
         for (double x : {9.5, 11.09, 0.0, -0.9066, -11.6}) {
-            const SetupPlacement s = placedAt(start, x, r.animLeft);
+            const SetupPlacement s = placedAt(start, x);
             const QRect area = setupArea(strip, s).toAlignedRect();
             const QImage shown = withSetup(strip, s);
             int outside = 0;
@@ -207,7 +207,7 @@ TEST(LoadAnimation, MovesOnEveryFifthSampleFromTheSixth)
     ImageCanvas strip(QSize(620, 212));
     PlotRanges r;
     const SetupPlacement start = drawStrip(strip, p, &r);
-    LoadAnimation load(start, r.animLeft);
+    LoadAnimation load(start);
     MotionRun run(p, characteristicsOf(p));
     int moves = 0;
     while (run.next()) {

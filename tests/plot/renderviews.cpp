@@ -3,6 +3,8 @@
 // a run, and the views after a complete run.
 // Usage: dryfriction-render-views <output directory>
 
+#include "windowtexts.h"
+
 #include "plot/animationstrip.h"
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
@@ -27,20 +29,6 @@
 using namespace dryfriction;
 
 namespace {
-
-// The window's Russian captions; the plot layer holds no text of its own.
-ViewTexts russianTexts(const QString& decimalPoint)
-{
-    ViewTexts texts;
-    texts.decimalPoint = decimalPoint;
-    texts.stripCaption = QStringLiteral("X");
-    texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
-                           QStringLiteral("П")};
-    texts.timeCaption = QStringLiteral("2*pi*t/T");
-    texts.legendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
-    texts.legendExtremes = QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");
-    return texts;
-}
 
 bool save(OffscreenViews& views, const SetupPlacement& placement, const QDir& dir, const QString& stage)
 {
@@ -72,7 +60,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const ViewTexts texts = russianTexts(QLocale().decimalPoint());
+    const ViewTexts texts = test::windowTexts(QLocale().decimalPoint());
     const ProblemParameters p = kStartupParameters;
     const MotionCharacteristics c = characteristicsOf(p);
 
@@ -88,7 +76,7 @@ int main(int argc, char** argv)
     drawGraphFrames(graphs, r, texts);
     for (std::size_t i = 0; i < graphs.size(); ++i)
         drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, texts.legendStops, texts.legendExtremes);
-    LoadAnimation load(start, r.animLeft);
+    LoadAnimation load(start);
     MotionRun run(p, c);
     while (run.next()) {
         drawSample(graphs, run.sample());

@@ -81,7 +81,7 @@ TEST(RunController, DefaultRunSampleByPauseToItsEnd)
     const std::vector<MotionSample> expected = modelSamples(problem);
     ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDefaultSamples));
 
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     // The first sample at once, then its pause.
     EXPECT_TRUE(run.isRunning());
     ASSERT_EQ(reports.samples.size(), 1U);
@@ -113,7 +113,7 @@ TEST(RunController, LoadFollowsEveryFifthSample)
     ProblemState problem;
     RunController run(clock);
     Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     clock.fireAll();
 
     const std::vector<MotionSample> samples = modelSamples(problem);
@@ -137,7 +137,7 @@ TEST(RunController, PauseFollowsTheSlowdownAfterEverySample)
     ProblemState problem;
     RunController run(clock);
     run.setSlowdown(3);
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     clock.fireAll(9);
     run.setSlowdown(9);
     EXPECT_EQ(clock.pauses.back(), 30);  // the pause under way keeps its length
@@ -158,9 +158,9 @@ TEST(RunController, StartDuringARunIsIgnored)
     ProblemState problem;
     RunController run(clock);
     Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     clock.fireAll(10);
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     EXPECT_EQ(reports.samples.size(), 11U);
     EXPECT_EQ(clock.fireAll(), kDefaultSamples - 10);
     expectSameSamples(reports.samples, modelSamples(problem));
@@ -187,7 +187,7 @@ TEST(RunController, StopEndsAtOnceWithNoFurtherReport)
         ProblemState problem;
         RunController run(clock);
         Reports reports(run);
-        run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+        run.start(problem.parameters(), problem.characteristics(), kStart);
         for (int i = 1; i < taken; ++i)
             std::exchange(clock.pending, nullptr)();
         ASSERT_EQ(reports.samples.size(), static_cast<std::size_t>(taken));
@@ -211,7 +211,7 @@ TEST(RunController, TickAfterTheControllerIsGoneDoesNothing)
     FakeClock clock;
     ProblemState problem;
     auto run = std::make_unique<RunController>(clock);
-    run->start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run->start(problem.parameters(), problem.characteristics(), kStart);
     run.reset();
     ASSERT_TRUE(clock.isActive());
     EXPECT_TRUE(clock.fire());
@@ -231,7 +231,7 @@ TEST(RunController, LongestAcceptedRunEnds)
     int ends = 0;
     QObject::connect(&run, &RunController::sampleTaken, [&samples] { ++samples; });
     QObject::connect(&run, &RunController::finished, [&ends] { ++ends; });
-    run.start(problem.parameters(), problem.characteristics(), kStart, kWallX);
+    run.start(problem.parameters(), problem.characteristics(), kStart);
     clock.fireAll(2'000'000);
     EXPECT_FALSE(run.isRunning());
     EXPECT_EQ(ends, 1);
