@@ -238,5 +238,19 @@ TEST(TypingLeft, StartingARunReadsTheNumberBeingTyped)
     EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
 }
 
+// Closing the program is no leaving of the field: a number being typed
+// brings up no message while the window goes.
+TEST(TypingLeft, ClosingTheWindowReadsNothing)
+{
+    WindowHarness h;
+    h.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    h.typeOver("massEdit", QStringLiteral("-"));
+    h.messages.answerYes = true;
+    h.window->close();
+    h.window.reset();
+    EXPECT_EQ(h.log, QStringList{QStringLiteral("На Выход: Вы абсолютно уверены?")});
+}
+
 }  // namespace
 }  // namespace dryfriction::test
