@@ -154,7 +154,7 @@ EditOutcome applyFieldText(InputField field, std::string_view text, const Proble
     EditOutcome out{inForce, {}};
     std::string shown(text);
     for (int pass = 0; pass < kMaxEditPasses; ++pass) {
-        storeInput(field, readNumber(shown), out.parameters);
+        storeInput(field, readFieldNumber(shown), out.parameters);
         const std::optional<Correction> correction = checkInput(field, out.parameters);
         if (correction)
             storeInput(field, correction->value, out.parameters);

@@ -61,13 +61,16 @@ double storedInput(InputField field, const ProblemParameters& p);
 // The canonical text of a field's parameter, in the precision the parameter is held in.
 std::string fieldText(InputField field, const ProblemParameters& p);
 
-// What an edit of one field comes to. The field's text is read, checked and,
+// What an edit of one field comes to. The field's text is read (a comma as
+// the point, readFieldNumber), checked and,
 // when a rule rejects it, corrected; then the field shows the canonical text
 // of what was stored. A text that differs from what the field showed is read
 // again in turn, so that a correction can itself be caught by a later rule:
 // "-0.5" in the coordinate field with v0 = 0 is made 0.5 by the symmetry rule
 // and then 1.1 by the stagnation-zone rule. The passes end when the field
-// already shows the canonical text of its value.
+// already shows the canonical text of its value. The text is taken as
+// complete: whether an unfinished one (isUnfinishedNumber) is an edit yet is
+// the caller's choice.
 struct EditPass {
     std::optional<Correction> correction;  // what this pass rejected, if anything
     std::string text;                      // the canonical text the field shows after it

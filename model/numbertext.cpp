@@ -127,6 +127,67 @@ double readNumber(std::string_view text)
     return n.negative ? -value : value;
 }
 
+double readFieldNumber(std::string_view text)
+{
+    std::string s(text);
+    for (char& ch : s) {
+        if (ch == ',')
+            ch = '.';
+    }
+    return readNumber(s);
+}
+
+bool isUnfinishedNumber(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char ch : text) {
+        if (!isBlank(ch))
+            s.push_back(ch == ',' ? '.' : ch);
+    }
+    if (s.empty())
+        return false;
+
+    std::size_t i = 0;
+    const bool negative = s[0] == '-';
+    if (s[0] == '+' || s[0] == '-')
+        ++i;
+    if (i == s.size())
+        return true;  // a lone sign
+
+    bool point = false, anyDigit = false, nonZero = false;
+    for (; i < s.size(); ++i) {
+        if (isDigit(s[i])) {
+            anyDigit = true;
+            nonZero = nonZero || s[i] != '0';
+        } else if (s[i] == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (i == s.size()) {
+        if (s.back() == '.')
+            return true;  // "2.", "-.", "."
+        if (point && s.back() == '0')
+            return true;  // "1.0" would become " 1", and the 5 of "1.05" would follow the 1
+        return negative && !nonZero;  // "-0" would become " 0", and "-0.5" +0.5
+    }
+
+    // The exponent: only a mark after a mantissa with a digit can go on.
+    if (!anyDigit || (s[i] != 'e' && s[i] != 'E'))
+        return false;
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+    // "1e", "1e-" and "1e-0" (which reads 1, rewritten " 1") wait for a digit.
+    for (; i < s.size(); ++i) {
+        if (s[i] != '0')
+            return false;
+    }
+    return true;
+}
+
 namespace {
 
 // Writes `value` with at most `digits` significant digits. Fixed notation is

@@ -17,7 +17,9 @@ struct WindowLayout;
 
 // The input column: a title and one captioned field per parameter. It turns
 // the user's typing into edits of a field and shows the texts it is given,
-// without taking those for typing.
+// without taking those for typing. A number still being typed ("2.", "-",
+// "1e-") is no edit yet: it waits for the next key, or becomes one as it
+// stands when the user leaves the field or presses Enter.
 class ParameterPanel : public QObject {
     Q_OBJECT
 
@@ -27,17 +29,25 @@ public:
 
     QLineEdit* field(InputField f) const { return m_fields[index(f)]; }
 
-    // Writes the field's text; this is not an edit.
+    // Writes the field's text; this is not an edit. The cursor keeps its
+    // place among the characters of the number.
     void showText(InputField f, const QString& text);
     // Whether the fields take input (not during a run).
     void setEditable(bool editable);
     void place(const WindowLayout& layout);
 
 signals:
-    // The text of a field was changed by the user (typed, pasted, deleted).
+    // The text of a field was changed by the user (typed, pasted, deleted)
+    // into a complete number, or left unfinished.
     void edited(InputField field, const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void takeText(InputField f, const QString& text);
+    void settle(InputField f);
+
     static constexpr std::size_t index(InputField f) { return static_cast<std::size_t>(f); }
 
     QLabel* m_title = nullptr;

@@ -1,6 +1,9 @@
 // libFuzzer target over the input fields' number text, the caption patterns and the
 // input rules. Any input must neither crash nor hit undefined behaviour, and:
 //  - reading never yields NaN (a field's text becomes a number or +-infinity);
+//  - a field reads every text the companion takes as the companion does (the
+//    comma only adds to what a field reads), and one more digit completes
+//    every number still being typed;
 //  - the canonical text of a finite value reads back to a value with the same text
 //    (double and single precision), so a field rewritten with it changes no more,
 //    and is one whole number as the companion demands of an option's value;
@@ -85,6 +88,8 @@ void roundTripDouble(double x)
         return;
     const std::string text = canonicalText(x);
     expectCanonicalShape(text, 15);
+    if (isUnfinishedNumber(text))
+        failure("canonical text taken for a number being typed", text);
     // What a field shows, without its sign column's blank, is a value the
     // companion takes.
     if (!isWholeNumber(std::string_view(text).substr(text[0] == ' ' ? 1 : 0)))
@@ -100,6 +105,8 @@ void roundTripFloat(float x)
         return;
     const std::string text = canonicalText(x);
     expectCanonicalShape(text, 7);
+    if (isUnfinishedNumber(text))
+        failure("canonical text taken for a number being typed", text);
     // As the time field does: read as double, store in single precision.
     ProblemParameters p;
     storeInput(InputField::Time, readNumber(text), p);
@@ -268,6 +275,21 @@ void expectFiniteCharacteristics(const ProblemParameters& p)
         failure("accepted parameters give a wrong time grid", canonicalText(p.duration));
 }
 
+// What a field reads beside what the companion reads, and the typing rule.
+void expectFieldReading(std::string_view text)
+{
+    const double field = readFieldNumber(text);
+    if (std::isnan(field))
+        failure("a field read NaN", text);
+    if (isWholeNumber(text)) {
+        const double companion = readNumber(text);
+        if (!(field == companion) || std::signbit(field) != std::signbit(companion))
+            failure("a field reads a whole number unlike the companion", text);
+    }
+    if (isUnfinishedNumber(text) && isUnfinishedNumber(std::string(text) + "5"))
+        failure("a digit does not complete a number being typed", text);
+}
+
 double bitsToDouble(std::uint64_t bits)
 {
     double d;
@@ -294,6 +316,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     roundTripDouble(read);
     if (std::fabs(read) <= 3.4e38)
         roundTripFloat(static_cast<float>(read));
+    expectFieldReading(whole);
 
     FuzzedDataProvider in(data, size);
     // Arbitrary bit patterns: subnormals, the largest values, negative zero, NaNs.

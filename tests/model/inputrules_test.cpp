@@ -77,7 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"stiffness_zero", F::Stiffness, "0", 9.5, 6, {R::NoSpring}, 40, " 40"},
         EditCase{"stiffness_negative", F::Stiffness, "-5", 9.5, 6, {R::StiffnessNegative}, 40, " 40"},
         EditCase{"stiffness_blank_inside", F::Stiffness, "1 5", 9.5, 6, {}, 15, " 15"},
-        EditCase{"friction_comma", F::Friction, "0,5", 9.5, 6, {R::NoFriction}, 0.25, " .25"},
+        // A comma is the decimal point; the text written back has a point.
+        EditCase{"friction_comma", F::Friction, "0,5", 9.5, 6, {}, 0.5, " .5"},
+        EditCase{"mass_comma", F::Mass, "2,5", 9.5, 6, {}, 2.5, " 2.5"},
+        EditCase{"x0_negative_comma", F::X0, "-2,5", 9.5, 6, {R::X0Negative}, 2.5, " 2.5"},
+        EditCase{"time_comma_exponent", F::Time, "1,5e1", 9.5, 6, {}, 15, " 15"},
+        EditCase{"friction_lone_comma", F::Friction, ",", 9.5, 6, {R::NoFriction}, 0.25, " .25"},
         EditCase{"friction_negative", F::Friction, "-3", 9.5, 6, {R::FrictionNegative}, 0.25, " .25"},
         EditCase{"x0_negative", F::X0, "-2", 9.5, 6, {R::X0Negative}, 2, " 2"},
         EditCase{"x0_in_zone_at_rest", F::X0, "0.5", 9.5, 0, {R::X0InStagnationZone}, 1.1, " 1.1"},

@@ -183,6 +183,13 @@ INSTANTIATE_TEST_SUITE_P(
         // A value is one whole number: what the input fields would read in
         // part is an error here.
         RejectedCase{"comma", {"--x0", "9,5"}, "the value of --x0 is not a number: \"9,5\""},
+        // The fields read a comma as the point and wait while a number is
+        // being typed; the companion takes neither.
+        RejectedCase{"leading_comma", {"--m", ",5"}, "the value of --m is not a number: \",5\""},
+        RejectedCase{"comma_with_exponent", {"--k", "1,5e3"}, "the value of --k is not a number"},
+        RejectedCase{"lone_sign", {"--v0", "-"}, "the value of --v0 is not a number: \"-\""},
+        RejectedCase{"lone_point", {"--t", "."}, "the value of --t is not a number: \".\""},
+        RejectedCase{"exponent_sign_without_digits", {"--m", "1e-"}, "the value of --m is not a number"},
         RejectedCase{"letter_o_for_zero", {"--k", "4O"}, "the value of --k is not a number: \"4O\""},
         RejectedCase{"unit_after_value", {"--m", "0.5kg"}, "the value of --m is not a number: \"0.5kg\""},
         RejectedCase{"no_number", {"--x0", "abc"}, "the value of --x0 is not a number: \"abc\""},

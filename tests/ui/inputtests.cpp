@@ -102,10 +102,11 @@ const std::vector<InputCase> kInputCases = {
     {"ZeroSpring", {}, {"stiffnessEdit", "0"}, {kBeep, error(kNoSpring)}, " 40", stiffness, 40},
     {"NegativeSpringNoBeep", {}, {"stiffnessEdit", "-5"}, {error(kNegativeSpring)}, " 40", stiffness, 40},
     {"BlankInsideNumberTyped", {}, {"stiffnessEdit", "1 5", Entry::Type}, {}, " 15", stiffness, 15},
-    {"CommaReadsZero", {}, {"frictionEdit", "0,5"}, {kBeep, error(kNoFriction)}, " .25", friction, 0.25},
+    // A comma is the decimal point, written back as a point.
+    {"CommaIsThePoint", {}, {"frictionEdit", "0,5"}, {}, " .5", friction, 0.5},
     {"NegativeFrictionNoBeep", {}, {"frictionEdit", "-3"}, {error(kNegativeFriction)}, " .25", friction,
      0.25},
-    {"TrailingZeroRewritten", {}, {"frictionEdit", "0.50"}, {}, " .5", friction, 0.5},
+    {"LeadingZerosRewritten", {}, {"frictionEdit", "00.5"}, {}, " .5", friction, 0.5},
     {"NegativeX0", {}, {"coordinateEdit", "-2"}, {kBeep, error(kSymmetric)}, " 2", x0, 2},
     // Two messages: the sign, then (nested, on " .5") the stagnation zone.
     {"NegativeX0AtRestChains", {{"velocityEdit", "0"}}, {"coordinateEdit", "-0.5"},
@@ -162,9 +163,9 @@ TEST(InputTyping, EveryKeystrokeIsAnEdit)
     EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
     EXPECT_DOUBLE_EQ(h.parameters().x0, 25);
 
-    // A trailing point is typed, then removed again by the rewrite.
+    // A trailing point waits for its digits; the value is that of "12".
     h.typeOver("timeEdit", QStringLiteral("12."));
-    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral(" 12"));
+    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral(" 12."));
     EXPECT_FLOAT_EQ(h.parameters().duration, 12.0F);
 }
 
@@ -185,7 +186,7 @@ TEST(InputTyping, EditRefreshesCharacteristicsAndResults)
 }
 
 // An edit is applied once, however many passes its text takes: the
-// chained correction's three passes, the typed point's two, a plain value's one.
+// chained correction's three passes, the comma's two, a plain value's one.
 TEST(InputRewrite, AnEditIsAppliedOnceWhateverItsPasses)
 {
     struct Case {
@@ -195,7 +196,7 @@ TEST(InputRewrite, AnEditIsAppliedOnceWhateverItsPasses)
     };
     const Case cases[] = {
         {"coordinateEdit", "-0.5", " 1.1"},  // sign, then stagnation zone, then settled
-        {"timeEdit", "12.", " 12"},          // rewritten once
+        {"timeEdit", "12,5", " 12.5"},       // rewritten once
         {"massEdit", " 2", " 2"},            // already canonical
     };
     for (const Case& c : cases) {

@@ -8,6 +8,7 @@
 
 #include "fakes.h"
 
+#include "model/numbertext.h"
 #include "ui/canvaswidget.h"
 #include "ui/mainwindow.h"
 
@@ -120,8 +121,8 @@ struct WindowHarness {
 };
 
 // A caption or field with a non-finite or broken number: "nan", "inf", a mantissa
-// without exponent digits, or a field that is not a canonical number text. Named
-// by its control.
+// without exponent digits, or a field that is neither a canonical number text nor
+// a number still being typed ("2.", "1e-"). Named by its control.
 inline QString firstGarbage(const QWidget& root)
 {
     static const QRegularExpression nonFinite(QStringLiteral("nan|inf"), QRegularExpression::CaseInsensitiveOption);
@@ -133,7 +134,7 @@ inline QString firstGarbage(const QWidget& root)
             return named(l, l->text());
     }
     for (const QLineEdit* e : root.findChildren<QLineEdit*>()) {
-        if (!canonicalField.match(e->text()).hasMatch())
+        if (!canonicalField.match(e->text()).hasMatch() && !isUnfinishedNumber(e->text().toStdString()))
             return named(e, e->text());
     }
     return {};
