@@ -200,6 +200,38 @@
         <source>П</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>t = %1  x = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  Vx = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  W/Wo = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  П = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>фазовый портрет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Фазовый портрет: скорость Vx/Va от координаты x/a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X = %1  V = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dryfriction::AuthorsWindow</name>
