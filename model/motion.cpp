@@ -22,6 +22,20 @@ MotionSample initialSample(const ProblemParameters& p)
     return {0.0f, p.x0, p.v0, 1.0, 0.0};
 }
 
+MotionSample exactSampleAt(double t, const ProblemParameters& p, const MotionCharacteristics& c)
+{
+    const double until = t < c.finalStop ? t : c.finalStop;
+    const MotionState s = motionAt(until, p, c);
+    MotionSample out;
+    out.t = static_cast<float>(t);
+    out.x = s.x;
+    out.vx = t < c.finalStop ? s.vx : 0.0;
+    const double E = (out.x * out.x + out.vx * out.vx) / 2;
+    out.energyRatio = E / c.initialEnergy;
+    out.path = c.initialEnergy - E;
+    return out;
+}
+
 double stopTime(const MotionCharacteristics& c, int k)
 {
     return c.firstStop + k * kPi;

@@ -42,6 +42,12 @@ struct MotionSample {
 // velocity v0, all of its energy left and no path travelled yet.
 MotionSample initialSample(const ProblemParameters& p);
 
+// The exact state at phase t >= 0 from the closed form: the motion up to the
+// final stop, then the load at rest where that stop left it (Vx = 0). Energy
+// ratio and path as in a sample: E = (x^2 + Vx^2)/2, E/Wo and Wo - E. Unlike a
+// run's samples, t is not rounded to single precision.
+MotionSample exactSampleAt(double t, const ProblemParameters& p, const MotionCharacteristics& c);
+
 struct RunResult {
     double finalX = 0;     // coordinate of the last sample
     double finalPath = 0;  // path of the last sample

@@ -40,6 +40,14 @@ QPointF Canvas::toPixel(double x, double y) const
     return {px, py};
 }
 
+QPointF Canvas::toUser(QPointF pixel) const
+{
+    const QSize size = logicalSize();
+    const double x = m_x1 + pixel.x() / size.width() * (m_x2 - m_x1);
+    const double y = m_y1 + pixel.y() / size.height() * (m_y2 - m_y1);
+    return {x, y};
+}
+
 double Canvas::userWidth(double px) const
 {
     const int w = logicalSize().width();

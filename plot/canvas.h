@@ -54,6 +54,8 @@ public:
     // User coordinates to logical pixels (fractional; non-finite when the
     // point or the scale is). Pixel column c covers [c, c + 1).
     QPointF toPixel(double x, double y) const;
+    // Logical pixels to user coordinates, the inverse of toPixel.
+    QPointF toUser(QPointF pixel) const;
 
     double scaleLeft() const { return m_x1; }
     double scaleTop() const { return m_y1; }

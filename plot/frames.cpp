@@ -18,7 +18,10 @@ TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, c
     const std::span<const GraphDescription> descriptions = timeGraphs();
     for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i) {
         const QString caption = i < texts.graphCaptions.size() ? texts.graphCaptions[i] : QString();
-        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, texts.timeCaption, texts.decimalPoint);
+        const QString across = i < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[i].isEmpty()
+                                   ? texts.graphAcrossCaptions[i]
+                                   : texts.timeCaption;
+        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, across, texts.decimalPoint);
     }
     return grid;
 }

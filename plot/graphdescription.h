@@ -9,10 +9,11 @@
 
 namespace dryfriction {
 
-// One graph of a quantity against time, described by data: what it traces from
-// a sample, its vertical range, its grid and where its labels go, its colours
-// and font. One routine draws the frame of any graph from its description (see
-// graphframe.h), one draws a run on every graph (see rundrawing.h).
+// One graph of a quantity against time, or against another quantity, described
+// by data: what it traces from a sample, its ranges, its grid and where its
+// labels go, its colours and font. One routine draws the frame of any graph
+// from its description (see graphframe.h), one draws a run on every graph (see
+// rundrawing.h).
 struct GraphDescription {
     // The quantity traced, read from a sample, and the trace's colour.
     double (*value)(const MotionSample&) = nullptr;
@@ -48,10 +49,45 @@ struct GraphDescription {
     // background is the window's document colour rather than white.
     double fontPoints = 9;
     bool windowBackground = false;
+
+    // What runs across: the time from 0 to the duration when `across` is
+    // null, or else a quantity of the sample from `left` to `right`. Such a
+    // graph has one pixel per unit on both axes (its region centred in the
+    // view, the rest blank), a grid line per unit across as well as up, no
+    // legend, and marks the stops where they happen rather than when.
+    double (*across)(const MotionSample&) = nullptr;
+    double (*left)(const PlotRanges&) = nullptr;
+    double (*right)(const PlotRanges&) = nullptr;
+
+    // The stagnation zone as the grey segment |x| <= 1 of the horizontal
+    // axis, with the two centres of the swings, x = -1 and x = 1, marked.
+    bool stagnationSegment = false;
 };
 
-// The time graphs in the order the window offers them: coordinate, velocity
-// projection, energy relative to the initial energy, path.
+inline bool acrossTime(const GraphDescription& graph)
+{
+    return graph.across == nullptr;
+}
+
+// The left and right edges of the graph's region, and where a sample lies across.
+inline double leftEdge(const GraphDescription& graph, const PlotRanges& r)
+{
+    return acrossTime(graph) ? r.graphLeft : graph.left(r);
+}
+
+inline double rightEdge(const GraphDescription& graph, const PlotRanges& r)
+{
+    return acrossTime(graph) ? static_cast<double>(r.graphRight) : graph.right(r);
+}
+
+inline double acrossValue(const GraphDescription& graph, const MotionSample& s)
+{
+    return acrossTime(graph) ? static_cast<double>(s.t) : graph.across(s);
+}
+
+// The graphs in the order the window offers them: coordinate, velocity
+// projection, energy relative to the initial energy and path against time,
+// then the phase portrait, velocity against coordinate.
 std::span<const GraphDescription> timeGraphs();
 
 }  // namespace dryfriction

@@ -19,6 +19,30 @@ bool finite(QPointF p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
+// Half the length of a stop's mark on a graph of a quantity across.
+constexpr double kStopMarkPixels = 10;
+
+// On a graph of a quantity across, the stops within the run's duration as
+// short dashed red lines across the horizontal axis (the velocity is 0 there),
+// where the load turns or rests.
+void drawStopMarks(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
+                   const ProblemParameters& p, const MotionCharacteristics& c)
+{
+    if (c.halfSwings < 0)
+        return;
+    const double reach = canvas.userHeight(kStopMarkPixels);
+    const int halfSwings = halfSwingCount(c);
+    for (int k = 0; k <= halfSwings; ++k) {
+        const double stop = stopTime(c, k);
+        if (stop > r.graphRight)
+            break;
+        if (stop < 0)
+            continue;
+        const double where = acrossValue(graph, exactSampleAt(stop, p, c));
+        canvas.line(where, reach, where, -reach, kRed);
+    }
+}
+
 }  // namespace
 
 void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
@@ -30,6 +54,15 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
 
     canvas.setLineWidth(1);
     canvas.setLineStyle(LineStyle::Dashed);
+
+    if (!acrossTime(graph)) {
+        drawStopMarks(canvas, graph, r, p, c);
+        canvas.setLineWidth(3);
+        canvas.setLineStyle(LineStyle::Solid);
+        const MotionSample start = initialSample(p);
+        canvas.dot(acrossValue(graph, start), graph.value(start), kRed);
+        return;
+    }
 
     // Markers at negative times or beyond the duration fall outside the canvas.
     if (c.halfSwings >= 0) {
@@ -68,11 +101,10 @@ std::vector<QRectF> drawSample(std::span<Canvas* const> canvases, const MotionSa
     const std::span<const GraphDescription> graphs = timeGraphs();
     std::vector<QRectF> changed;
     changed.reserve(canvases.size());
-    const double t = s.t;
     for (std::size_t i = 0; i < canvases.size() && i < graphs.size(); ++i) {
         Canvas& canvas = *canvases[i];
         const QPointF from = canvas.toPixel(canvas.currentX(), canvas.currentY());
-        canvas.lineTo(t, graphs[i].value(s), graphs[i].traceColor);
+        canvas.lineTo(acrossValue(graphs[i], s), graphs[i].value(s), graphs[i].traceColor);
         const QPointF to = canvas.toPixel(canvas.currentX(), canvas.currentY());
         const QRectF whole(QPointF(0, 0), QSizeF(canvas.logicalSize()));
         if (!finite(from) || !finite(to)) {

@@ -8,7 +8,7 @@ namespace dryfriction {
 
 std::span<const GraphDescription> timeGraphs()
 {
-    static const std::array<GraphDescription, 4> graphs{{
+    static const std::array<GraphDescription, 5> graphs{{
         // The coordinate x, with the stagnation zone as a grey band and the
         // envelope of the swings.
         {
@@ -78,6 +78,30 @@ std::span<const GraphDescription> timeGraphs()
             .envelope = false,
             .fontPoints = 9,
             .windowBackground = true,
+        },
+        // The phase portrait: the velocity projection against the coordinate,
+        // both over their symmetric ranges. The half-swings are semicircles
+        // about the centres -1 and 1, and the load comes to rest on the
+        // stagnation segment between them.
+        {
+            .value = [](const MotionSample& s) { return s.vx; },
+            .traceColor = kRed,
+            .top = [](const PlotRanges& r) { return static_cast<double>(r.vTop); },
+            .bottom = [](const PlotRanges& r) { return static_cast<double>(r.vBottom); },
+            .fixedDivisions = 0,
+            .symmetricLines = true,
+            .stagnationBand = false,
+            .verticalsEndAtZero = false,
+            .timeLabelLevel = -0.04,
+            .timeCaptionLevel = -0.15,
+            .legendLevel = 0,
+            .envelope = false,
+            .fontPoints = 9,
+            .windowBackground = false,
+            .across = [](const MotionSample& s) { return s.x; },
+            .left = [](const PlotRanges& r) { return r.xBottom; },
+            .right = [](const PlotRanges& r) { return r.xTop; },
+            .stagnationSegment = true,
         },
     }};
     return graphs;

@@ -13,7 +13,10 @@ struct ViewTexts {
     QString decimalPoint = QStringLiteral(".");
     QString stripCaption;                // the coordinate axis of the animation strip
     std::vector<QString> graphCaptions;  // the value axis of each time graph, in table order
-    QString timeCaption;                 // the time axis of every graph
+    QString timeCaption;                 // the time axis of every graph against time
+    // The horizontal axis of each graph, in table order; an empty or missing
+    // one is the time axis.
+    std::vector<QString> graphAcrossCaptions;
     QString legendStops;                 // what the red dashed markers are
     QString legendExtremes;              // what the blue dashed markers are
 };

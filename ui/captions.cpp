@@ -80,8 +80,10 @@ ViewTexts viewTexts(const QString& decimalPoint)
     texts.decimalPoint = decimalPoint;
     const std::span<const ViewEntry> views = viewCatalog();
     texts.stripCaption = axisCaptionText(views.front());
-    for (const ViewEntry& graph : views.subspan(1))
+    for (const ViewEntry& graph : views.subspan(1)) {
         texts.graphCaptions.push_back(axisCaptionText(graph));
+        texts.graphAcrossCaptions.push_back(acrossCaptionText(graph));
+    }
     texts.timeCaption = translated(QT_TRANSLATE_NOOP("Captions", "2*pi*t/T"));
     texts.legendStops = translated(QT_TRANSLATE_NOOP("Captions", "Красный пунктир - время в точках остановки. Vx=0"));
     texts.legendExtremes = translated(QT_TRANSLATE_NOOP("Captions", "Синий пунктир   - время, когда скорость экстремальна"));

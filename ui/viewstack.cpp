@@ -2,6 +2,7 @@
 
 #include "ui/canvaswidget.h"
 #include "ui/controlstyle.h"
+#include "ui/graphreadout.h"
 #include "ui/viewcatalog.h"
 #include "ui/windowlayout.h"
 
@@ -25,6 +26,8 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
         if (i > 0)
             m_graphCanvases.push_back(&widget->canvas());
     }
+    m_readout = new GraphReadout(client, std::vector<QWidget*>(m_views.begin() + 1, m_views.end()),
+                                 std::vector<const Canvas*>(m_graphCanvases.begin(), m_graphCanvases.end()));
 }
 
 void ViewStack::showOnly(int index)
@@ -41,6 +44,7 @@ void ViewStack::place(const WindowLayout& layout)
 
 void ViewStack::clear()
 {
+    m_readout->forgetRun();
     for (CanvasWidget* v : m_views) {
         v->fitCanvas();
         v->canvas().clear();
@@ -68,12 +72,14 @@ void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p,
     for (std::size_t i = 0; i < graphs.size() && i + 1 < m_views.size(); ++i)
         dryfriction::drawRunPreamble(m_views[i + 1]->canvas(), graphs[i], r, p, c, texts.legendStops,
                                      texts.legendExtremes);
+    m_readout->startRun(p, c);
     updateShownGraphs();
 }
 
 void ViewStack::drawSample(const MotionSample& s)
 {
     const std::vector<QRectF> changed = dryfriction::drawSample(m_graphCanvases, s);
+    m_readout->setDrawnUntil(s.t);
     // A sample changes a few pixels of each graph: only those of the graph
     // shown are repainted, which costs far less than blitting its image.
     for (std::size_t i = 0; i < changed.size(); ++i) {

@@ -18,10 +18,11 @@ namespace dryfriction {
 
 class Canvas;
 class CanvasWidget;
+class GraphReadout;
 struct WindowLayout;
 
 // The views in one place, by their index in the view catalog: the animation
-// strip at 0, then the time graphs in the order of timeGraphs(). One view is
+// strip at 0, then the graphs in the order of timeGraphs(). One view is
 // shown at a time, all of them in the same rectangle; hidden ones keep
 // their images, so a run draws on every graph whichever is shown.
 class ViewStack : public QObject {
@@ -33,6 +34,8 @@ public:
     int count() const { return static_cast<int>(m_views.size()); }
     CanvasWidget* view(int index) const { return m_views.at(static_cast<std::size_t>(index)); }
     CanvasWidget* strip() const { return m_views.front(); }
+    // What the pointer reads off the graphs.
+    GraphReadout* readout() const { return m_readout; }
 
     void showOnly(int index);
     void place(const WindowLayout& layout);
@@ -58,6 +61,7 @@ private:
     std::vector<CanvasWidget*> m_views;
     // The graphs' canvases, in table order, for the drawing functions.
     std::vector<Canvas*> m_graphCanvases;
+    GraphReadout* m_readout = nullptr;
 };
 
 }  // namespace dryfriction

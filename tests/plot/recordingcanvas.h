@@ -92,15 +92,16 @@ private:
     QSize m_size;
 };
 
-// The animation strip and the time graphs, in the order of timeGraphs(), all
+// The animation strip and the graphs, in the order of timeGraphs(), all
 // logging into one log.
 struct RecordedViews {
     std::vector<Op> log;
     RecordingCanvas strip{QStringLiteral("strip"), log};
-    std::array<RecordingCanvas, 4> graph{{{QStringLiteral("x"), log},
+    std::array<RecordingCanvas, 5> graph{{{QStringLiteral("x"), log},
                                           {QStringLiteral("vx"), log},
                                           {QStringLiteral("energy"), log},
-                                          {QStringLiteral("path"), log}}};
+                                          {QStringLiteral("path"), log},
+                                          {QStringLiteral("phase"), log}}};
 
     std::vector<Canvas*> graphs()
     {

@@ -118,7 +118,7 @@ int changedOutside(const QImage& before, const QImage& after, const QRect& area)
     return outside;
 }
 
-const char* const kGraphNames[] = {"x", "vx", "energy", "path"};
+const char* const kGraphNames[] = {"x", "vx", "energy", "path", "phase"};
 
 }  // namespace
 
@@ -229,32 +229,37 @@ TEST(RunSamples, EachTraceContinuesWhereItsLastSegmentEnded)
     rec.log.clear();
     MotionRun run(rec.params, rec.chars);
     const std::vector<Canvas*> graphs = rec.graphs();
+    const std::size_t n = graphs.size();
     while (run.next()) {
         const std::vector<QRectF> changed = drawSample(graphs, run.sample());
-        EXPECT_EQ(changed.size(), 4u);
+        EXPECT_EQ(changed.size(), n);
     }
     ASSERT_EQ(run.sampleCount(), 796);
-    ASSERT_EQ(rec.log.size(), 4u * 796u);
-    // The first segments leave the start points.
-    const double start[] = {9.5, 6, 1, 0};
-    for (std::size_t i = 0; i < 4; ++i) {
+    ASSERT_EQ(rec.log.size(), n * 796u);
+    // The first segments leave the start points: t = 0 against time, the
+    // start coordinate on the phase portrait.
+    const double startAcross[] = {0, 0, 0, 0, 9.5};
+    const double start[] = {9.5, 6, 1, 0, 6};
+    for (std::size_t i = 0; i < n; ++i) {
         const Op& first = rec.log[i];
         EXPECT_EQ(first.name, "lineTo");
         EXPECT_EQ(first.canvas, kGraphNames[i]);
-        EXPECT_EQ(first.x1, 0);
+        EXPECT_EQ(first.x1, startAcross[i]);
         EXPECT_EQ(first.y1, start[i]);
         EXPECT_EQ(first.color, timeGraphs()[i].traceColor);
     }
-    for (std::size_t i = 4; i < rec.log.size(); ++i) {
-        EXPECT_EQ(rec.log[i].x1, rec.log[i - 4].x2);
-        EXPECT_EQ(rec.log[i].y1, rec.log[i - 4].y2);
+    for (std::size_t i = n; i < rec.log.size(); ++i) {
+        EXPECT_EQ(rec.log[i].x1, rec.log[i - n].x2);
+        EXPECT_EQ(rec.log[i].y1, rec.log[i - n].y2);
         EXPECT_EQ(rec.log[i].width, 3);
     }
-    // The last segments end on the run's result.
-    const std::size_t last = rec.log.size() - 4;
+    // The last segments end on the run's result; the phase portrait's at rest.
+    const std::size_t last = rec.log.size() - n;
     EXPECT_EQ(rec.log[last].x2, static_cast<double>(run.sample().t));
     EXPECT_EQ(rec.log[last].y2, run.result().finalX);
     EXPECT_EQ(rec.log[last + 3].y2, run.result().finalPath);
+    EXPECT_EQ(rec.log[last + 4].x2, run.result().finalX);
+    EXPECT_EQ(rec.log[last + 4].y2, 0);
 }
 
 // The window repaints only what drawSample reports: every pixel a sample
@@ -276,11 +281,11 @@ TEST(RunSamples, ChangedRectanglesHoldEveryChangedPixel)
     for (std::size_t k = 0; k < samples.size(); ++k) {
         const MotionSample& s = samples[k];
         std::vector<QImage> before;
-        for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t i = 0; i < graphs.size(); ++i)
             before.push_back(d.graph(i).image().copy());
         const std::vector<QRectF> changed = drawSample(graphs, s);
-        ASSERT_EQ(changed.size(), 4u);
-        for (std::size_t i = 0; i < 4; ++i) {
+        ASSERT_EQ(changed.size(), graphs.size());
+        for (std::size_t i = 0; i < graphs.size(); ++i) {
             ASSERT_EQ(changedOutside(before[i], d.graph(i).image(), changed[i].toAlignedRect()), 0)
                 << kGraphNames[i] << " at t = " << s.t;
             if (k < runSamples) {

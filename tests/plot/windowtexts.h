@@ -14,7 +14,8 @@ inline ViewTexts windowTexts(const QString& decimalPoint = QStringLiteral("."))
     texts.decimalPoint = decimalPoint;
     texts.stripCaption = QStringLiteral("X");
     texts.graphCaptions = {QStringLiteral("X"), QStringLiteral("Vx"), QStringLiteral("W/Wo"),
-                           QStringLiteral("П")};
+                           QStringLiteral("П"), QStringLiteral("V")};
+    texts.graphAcrossCaptions = {{}, {}, {}, {}, QStringLiteral("X")};
     texts.timeCaption = QStringLiteral("2*pi*t/T");
     texts.legendStops = QStringLiteral("Красный пунктир - время в точках остановки. Vx=0");
     texts.legendExtremes = QStringLiteral("Синий пунктир   - время, когда скорость экстремальна");

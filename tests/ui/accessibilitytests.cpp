@@ -74,12 +74,14 @@ TEST(ScreenReader, ButtonsOptionsSlowdownAndViewsAreNamed)
         {"velocityOption", "проекция Vx"},
         {"energyOption", "энергия"},
         {"pathOption", "Путь"},
+        {"phaseOption", "фазовый портрет"},
         {"slowdownBar", "Замедление времени"},
         {"animationView", "Анимация движения"},
         {"coordinateView", "Зависимость координаты от времени"},
         {"velocityView", "Зависимость проекции скорости от времени"},
         {"energyView", "Зависимость полной механической энергии от времени (нормированная на начальную)"},
         {"pathView", "Зависимость пути от времени"},
+        {"phaseView", "Фазовый портрет: скорость Vx/Va от координаты x/a"},
     };
     for (const auto& [name, spoken] : expected) {
         QWidget* w = h.child<QWidget>(name);

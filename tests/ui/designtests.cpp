@@ -60,7 +60,8 @@ TEST(WindowDesign, StartupCaptionsAndFields)
                             {"coordinateOption", "координата"},
                             {"velocityOption", "проекция Vx"},
                             {"energyOption", "энергия"},
-                            {"pathOption", "Путь"}};
+                            {"pathOption", "Путь"},
+                            {"phaseOption", "фазовый портрет"}};
     for (const Text& t : options)
         EXPECT_EQ(h.child<QRadioButton>(t.name)->text(), QString::fromUtf8(t.text)) << t.name;
     EXPECT_TRUE(h.child<QRadioButton>("animationOption")->isChecked());
@@ -107,11 +108,13 @@ TEST(WindowDesign, TooltipsLetterForLetter)
         {"velocityOption", "Зависимость проекции скорости от времени"},
         {"energyOption", "Зависимость полной механической энергии от времени (нормированная на начальную)"},
         {"pathOption", "Зависимость пути от времени"},
+        {"phaseOption", "Фазовый портрет: скорость Vx/Va от координаты x/a"},
         {"animationView", "Анимация движения"},
         {"coordinateView", "Зависимость координаты от времени"},
         {"velocityView", "Зависимость проекции скорости от времени"},
         {"energyView", "Зависимость полной механической энергии от времени (нормированная на начальную)"},
         {"pathView", "Зависимость пути от времени"},
+        {"phaseView", "Фазовый портрет: скорость Vx/Va от координаты x/a"},
         {"slowdownBar", ""},
         {"slowdownValue", "Замедление времени"},
     };
@@ -173,7 +176,7 @@ TEST(WindowDesign, FontsAndColours)
     const FontRow viewFonts[] = {
         {"animationView", "MS Sans Serif", 8.25, false}, {"coordinateView", "Times New Roman", 9.75, false},
         {"velocityView", "Times New Roman", 9, false},   {"energyView", "Times New Roman", 9, false},
-        {"pathView", "Times New Roman", 9, false},
+        {"pathView", "Times New Roman", 9, false},       {"phaseView", "Times New Roman", 9, false},
     };
     for (const FontRow& f : viewFonts) {
         const QFont font = h.view(f.name)->canvas().font();

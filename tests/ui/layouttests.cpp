@@ -45,7 +45,7 @@ const Place kPlaces640x537[] = {
     {"finalCoordinateLabel", {328, 432, 133, 25}},
     {"pathLabel", {328, 467, 133, 25}},
     {"startButton", {471, 292, 140, 25}},
-    {"viewChooser", {471, 327, 140, 100}},
+    {"viewChooser", {471, 327, 140, 125}},
     {"animationView", {10, 10, 620, 212}},
     {"coordinateView", {10, 10, 620, 212}},
     {"velocityView", {10, 10, 620, 212}},
@@ -68,7 +68,7 @@ TEST(Layout, ControlsAtTheInitialClientSize)
     for (const char* name : kOptionNames) {
         const QRect r = h.child<QWidget>(name)->geometry();
         EXPECT_GT(r.top(), lastTop) << name;
-        EXPECT_LE(r.bottom(), 100) << name;
+        EXPECT_LE(r.bottom(), 125) << name;
         EXPECT_EQ(r.width(), 132) << name;
         lastTop = r.top();
     }
@@ -104,6 +104,52 @@ TEST(Layout, ViewsAndSlowdownFollowTheClientSize)
     }
 }
 
+// The sixth view, the phase portrait, added a row to the chooser's frame and
+// moved nothing else, at any client size: the layout with six options equals
+// the one with five but for the frame's height.
+TEST(Layout, SixthOptionGrowsTheChooserOnly)
+{
+    const LayoutRect WindowLayout::*const single[] = {
+        &WindowLayout::parametersTitle, &WindowLayout::characteristicsTitle, &WindowLayout::frequency,
+        &WindowLayout::period,          &WindowLayout::zoneHalfWidth,        &WindowLayout::velocityScale,
+        &WindowLayout::finalStop,       &WindowLayout::firstStop,            &WindowLayout::amplitude,
+        &WindowLayout::finalCoordinate, &WindowLayout::path,                 &WindowLayout::startButton,
+        &WindowLayout::views,           &WindowLayout::slowdownBar,          &WindowLayout::slowdownValue,
+    };
+    const QSize sizes[] = {{640, 537}, {1920, 1080}, {1000, 800}, {700, 400}, {640, 300}, {300, 200}, {1, 1}};
+    for (const QSize size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        const auto w = static_cast<float>(size.width());
+        const auto hgt = static_cast<float>(size.height());
+        const WindowLayout five = computeLayout(w, hgt, 5);
+        const WindowLayout six = computeLayout(w, hgt, 6);
+        for (const auto member : single)
+            EXPECT_EQ(six.*member, five.*member);
+        EXPECT_EQ(six.fieldCaptions, five.fieldCaptions);
+        EXPECT_EQ(six.fields, five.fields);
+        EXPECT_EQ(six.viewChooser.left, five.viewChooser.left);
+        EXPECT_EQ(six.viewChooser.top, five.viewChooser.top);
+        EXPECT_EQ(six.viewChooser.width, five.viewChooser.width);
+        EXPECT_EQ(six.viewChooser.height, five.viewChooser.height + 25);
+    }
+
+    // In the window: the phase portrait's option is the last, under "Путь",
+    // inside the frame, and the frame ends above the band's last row.
+    WindowHarness h;
+    for (const QSize size : {QSize(640, 537), QSize(1920, 1080), QSize(800, 600)}) {
+        h.window->clientArea()->resize(size);
+        const QRect frame = h.child<QWidget>("viewChooser")->geometry();
+        EXPECT_EQ(frame.height(), 125);
+        EXPECT_EQ(frame.top(), h.field("stiffnessEdit")->geometry().top());
+        const QRect path = h.child<QWidget>("pathOption")->geometry();
+        const QRect phase = h.child<QWidget>("phaseOption")->geometry();
+        EXPECT_GT(phase.top(), path.bottom());
+        EXPECT_EQ(phase.left(), path.left());
+        EXPECT_LE(phase.bottom(), frame.height());
+        EXPECT_LT(frame.bottom(), h.label("firstStopLabel")->geometry().top());
+    }
+}
+
 TEST(Layout, ResizeRelaysOutRefillsTheFieldsAndClearsTheResults)
 {
     WindowHarness h;
@@ -123,18 +169,19 @@ TEST(ViewChoice, EachOptionShowsItsView)
 {
     WindowHarness h;
     const char* const controls[] = {"animationView", "coordinateView", "velocityView", "energyView",
-                                    "pathView",      "slowdownBar",    "slowdownValue"};
+                                    "pathView",      "phaseView",      "slowdownBar",  "slowdownValue"};
     struct Row {
         const char* option;
-        bool shown[7];
+        bool shown[8];
     };
     const Row rows[] = {
-        {"coordinateOption", {false, true, false, false, false, false, false}},
-        {"velocityOption", {false, false, true, false, false, false, false}},
-        {"energyOption", {false, false, false, true, false, false, false}},
-        {"pathOption", {false, false, false, false, true, false, false}},
-        {"animationOption", {true, false, false, false, false, true, true}},
-        {"animationOption", {true, false, false, false, false, true, true}},  // again: no change
+        {"coordinateOption", {false, true, false, false, false, false, false, false}},
+        {"velocityOption", {false, false, true, false, false, false, false, false}},
+        {"energyOption", {false, false, false, true, false, false, false, false}},
+        {"pathOption", {false, false, false, false, true, false, false, false}},
+        {"phaseOption", {false, false, false, false, false, true, false, false}},
+        {"animationOption", {true, false, false, false, false, false, true, true}},
+        {"animationOption", {true, false, false, false, false, false, true, true}},  // again: no change
     };
     auto visibility = [&] {
         std::vector<bool> v;
@@ -142,7 +189,7 @@ TEST(ViewChoice, EachOptionShowsItsView)
             v.push_back(h.child<QWidget>(c)->isVisible());
         return v;
     };
-    EXPECT_EQ(visibility(), std::vector<bool>(std::begin(rows[4].shown), std::end(rows[4].shown)));
+    EXPECT_EQ(visibility(), std::vector<bool>(std::begin(rows[5].shown), std::end(rows[5].shown)));
     for (const Row& row : rows) {
         h.choose(row.option);
         EXPECT_TRUE(h.child<QRadioButton>(row.option)->isChecked()) << row.option;

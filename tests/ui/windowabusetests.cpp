@@ -120,7 +120,8 @@ TEST(WindowAbuse, ClicksOnEveryControlDuringARunChangeNothingForbidden)
         h.click(h.startButton());
     h.click(h.label("finalCoordinateLabel"));
     h.click(h.label("pathLabel"));
-    for (const char* name : {"coordinateOption", "velocityOption", "energyOption", "pathOption", "animationOption"})
+    for (const char* name : {"coordinateOption", "velocityOption", "energyOption", "pathOption", "phaseOption",
+                             "animationOption"})
         h.choose(name);
     h.slowdownBar()->setValue(9);
     for (QAction* a : h.window->findChildren<QAction*>()) {

@@ -32,9 +32,9 @@ inline constexpr const char* kFieldNames[] = {"massEdit",     "stiffnessEdit", "
 
 // The views, in the chooser's order, and their option buttons.
 inline constexpr const char* kViewNames[] = {"animationView", "coordinateView", "velocityView", "energyView",
-                                             "pathView"};
+                                             "pathView",      "phaseView"};
 inline constexpr const char* kOptionNames[] = {"animationOption", "coordinateOption", "velocityOption",
-                                               "energyOption", "pathOption"};
+                                               "energyOption", "pathOption",     "phaseOption"};
 
 struct WindowHarness {
     FakeMessages messages;

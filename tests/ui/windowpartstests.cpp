@@ -80,7 +80,7 @@ TEST(ViewChooser, AnOptionChosenSelectsExactlyItsView)
     EXPECT_EQ(chooser.currentView(), 0);
     EXPECT_EQ(chooser.frame()->objectName(), QStringLiteral("viewChooser"));
 
-    for (const int view : {3, 1, 4, 0, 2}) {
+    for (const int view : {3, 1, 5, 4, 0, 2}) {
         SCOPED_TRACE(view);
         QRadioButton* option = chooser.option(view);
         EXPECT_EQ(option->objectName(), QString::fromLatin1(kOptionNames[view]));
@@ -89,7 +89,7 @@ TEST(ViewChooser, AnOptionChosenSelectsExactlyItsView)
         ASSERT_FALSE(chosen.isEmpty());
         EXPECT_EQ(chosen.takeLast().at(0).toInt(), view);
         EXPECT_TRUE(chosen.isEmpty());  // once, for the option chosen only
-        for (int other = 0; other < 5; ++other)
+        for (int other = 0; other < 6; ++other)
             EXPECT_EQ(chooser.option(other)->isChecked(), other == view) << other;
     }
     // The option already chosen, clicked again, chooses nothing new.
@@ -101,11 +101,11 @@ TEST(ViewStack, ShowsExactlyTheViewOfTheIndex)
 {
     Client c;
     ViewStack views(&c.client);
-    ASSERT_EQ(views.count(), 5);
+    ASSERT_EQ(views.count(), 6);
     EXPECT_EQ(views.strip(), views.view(0));
     for (int i = 0; i < views.count(); ++i)
         EXPECT_EQ(views.view(i)->objectName(), QString::fromLatin1(kViewNames[i])) << i;
-    for (const int shown : {2, 0, 4, 1, 3}) {
+    for (const int shown : {2, 0, 5, 4, 1, 3}) {
         views.showOnly(shown);
         for (int i = 0; i < views.count(); ++i)
             EXPECT_EQ(views.view(i)->isVisible(), i == shown) << shown << " " << i;

@@ -165,6 +165,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>t = %1  x = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>проекция Vx</source>
         <translation type="unfinished"></translation>
     </message>
@@ -174,6 +178,10 @@
     </message>
     <message>
         <source>Vx</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  Vx = %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -189,6 +197,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>t = %1  W/Wo = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Путь</source>
         <translation type="unfinished"></translation>
     </message>
@@ -198,6 +210,26 @@
     </message>
     <message>
         <source>П</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  П = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>фазовый портрет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Фазовый портрет: скорость Vx/Va от координаты x/a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>V</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X = %1  V = %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
