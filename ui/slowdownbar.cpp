@@ -1,6 +1,8 @@
 #include "ui/slowdownbar.h"
 
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyleOptionSlider>
 
 namespace dryfriction {
 
@@ -35,6 +37,20 @@ void SlowdownBar::keyPressEvent(QKeyEvent* event)
     }
     triggerAction(action);
     event->accept();
+}
+
+// The style draws no focus on a scroll bar.
+void SlowdownBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb = style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(thumb.adjusted(1, 1, -2, -2));
 }
 
 }  // namespace dryfriction

@@ -8,7 +8,8 @@ namespace dryfriction {
 // value grows from the left end to the right end, and so do the keys: Left
 // and Down step towards the left end, Right and Up towards the right end, Home
 // and End go to the ends. (A plain scroll bar steps its value the other way
-// for Left and Right, as if the bar were a page to scroll.)
+// for Left and Right, as if the bar were a page to scroll.) With the focus,
+// a dotted frame around its thumb shows where the keys go.
 class SlowdownBar : public QScrollBar {
     Q_OBJECT
 
@@ -17,6 +18,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace dryfriction

@@ -120,8 +120,8 @@ TEST(Keyboard, EnterOrSpaceOnAResultShowsItsAnalyticValue)
 }
 
 // A result label with the focus looks different: a frame inside its border,
-// gone again when the focus leaves. A mouse click shows the value without
-// taking the focus.
+// gone again when the focus leaves; so does the slowdown bar. A mouse click
+// on a result shows the value without taking the focus.
 TEST(Keyboard, ResultLabelShowsWhenItHasTheFocus)
 {
     WindowHarness h;
@@ -156,6 +156,13 @@ TEST(Keyboard, ResultLabelShowsWhenItHasTheFocus)
 
     h.startButton()->setFocus();
     EXPECT_TRUE(path->grab().toImage() == unfocused);
+
+    // The slowdown bar marks its thumb the same way.
+    const QImage bar = h.slowdownBar()->grab().toImage();
+    h.slowdownBar()->setFocus();
+    EXPECT_FALSE(h.slowdownBar()->grab().toImage() == bar);
+
+    h.startButton()->setFocus();
 
     h.click(h.label("finalCoordinateLabel"));
     EXPECT_EQ(QApplication::focusWidget(), h.startButton());
