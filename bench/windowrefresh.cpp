@@ -3,6 +3,8 @@
 // offscreen platform with the recording fakes in place of the platform services. The
 // median of the single calls is reported as median_ms; "AndPaint" adds the repaint of
 // the window. BM_RunSample gives the cost of evaluating and drawing one sample of a run.
+// BM_ResizeWithEndedRun resizes the window to the size given after a default run has
+// ended, which draws that run again at the new size, and paints it.
 
 #include "fakes.h"
 
@@ -81,9 +83,37 @@ void BM_RunSample(benchmark::State& state)
         static_cast<double>(samples) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// After a default run has ended, a resize (from 20 pixels less each way) to the size
+// given: the whole refresh, the run's traces and markers drawn again from the closed
+// form, and the repaint. Only the resize to the size given is timed.
+void BM_ResizeWithEndedRun(benchmark::State& state)
+{
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Window w(size);
+    auto* start = w.window->findChild<QWidget*>(QStringLiteral("startButton"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    w.clock.fireAll();
+    std::vector<double> ms;
+    ms.reserve(4096);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.window->clientArea()->resize(size - QSize(20, 20));
+        state.ResumeTiming();
+        const auto t0 = std::chrono::steady_clock::now();
+        w.window->clientArea()->resize(size);
+        w.window->repaint();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p95_ms"] = ms[ms.size() * 95 / 100];
+}
+
 BENCHMARK(BM_RunSample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Refresh)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshAndPaint)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeWithEndedRun)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

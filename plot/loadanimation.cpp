@@ -1,5 +1,7 @@
 #include "plot/loadanimation.h"
 
+#include "model/motion.h"
+
 namespace dryfriction {
 
 LoadAnimation::LoadAnimation(const SetupPlacement& start) : m_placement(start)
@@ -16,6 +18,16 @@ bool LoadAnimation::follow(double x)
     }
     ++m_samplesSinceMove;
     return moved;
+}
+
+SetupPlacement placementAfter(const SetupPlacement& start, const ProblemParameters& p,
+                              const MotionCharacteristics& c, std::size_t sampleCount)
+{
+    LoadAnimation load(start);
+    MotionRun run(p, c);
+    for (std::size_t n = 0; n < sampleCount && run.next(); ++n)
+        load.follow(run.sample().x);
+    return load.placement();
 }
 
 }  // namespace dryfriction

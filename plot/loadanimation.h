@@ -2,6 +2,11 @@
 
 #include "plot/animationstrip.h"
 
+#include "model/characteristics.h"
+#include "model/parameters.h"
+
+#include <cstddef>
+
 namespace dryfriction {
 
 // The load on the strip during a run. It follows the samples in steps of five
@@ -23,5 +28,11 @@ private:
     SetupPlacement m_placement;
     int m_samplesSinceMove = 0;
 };
+
+// Where the load stands after the first `sampleCount` samples of a run of the
+// problem that set it out at `start`: the place of the last move, or the start
+// when the run moved it not yet.
+SetupPlacement placementAfter(const SetupPlacement& start, const ProblemParameters& p,
+                              const MotionCharacteristics& c, std::size_t sampleCount);
 
 }  // namespace dryfriction

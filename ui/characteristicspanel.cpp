@@ -81,6 +81,16 @@ void CharacteristicsPanel::showAnalyticPath()
     m_path->setText(analyticFinalPathCaption(path, localeDecimalPoint()));
 }
 
+QWidget* CharacteristicsPanel::finalCoordinateLabel() const
+{
+    return m_finalCoordinate;
+}
+
+QWidget* CharacteristicsPanel::pathLabel() const
+{
+    return m_path;
+}
+
 void CharacteristicsPanel::place(const WindowLayout& layout)
 {
     dryfriction::place(m_title, layout.characteristicsTitle);

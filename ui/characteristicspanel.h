@@ -29,6 +29,10 @@ public:
     void resetResults();
     void place(const WindowLayout& layout);
 
+    // The two results, which the keyboard reaches too.
+    QWidget* finalCoordinateLabel() const;
+    QWidget* pathLabel() const;
+
 private:
     // The closed-form final coordinate (its distance from the centre); the
     // path shows the closed-form path to the final stop along with it.

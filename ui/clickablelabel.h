@@ -4,12 +4,15 @@
 
 namespace dryfriction {
 
-// A label that reports a click: the left button pressed and released over it.
+// A label that reports a click: the left button pressed and released over it,
+// or Enter or Space while it has the keyboard focus. Tab reaches it, and a
+// dotted rectangle inside its border shows that it has the focus; a mouse
+// click does not take the focus.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
@@ -17,6 +20,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -9,6 +9,7 @@
 #include "ui/parameterpanel.h"
 #include "ui/programmenus.h"
 #include "ui/rulemessages.h"
+#include "ui/slowdownbar.h"
 #include "ui/viewchooser.h"
 #include "ui/viewstack.h"
 #include "ui/windowlayout.h"
@@ -20,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace dryfriction {
 
@@ -71,8 +73,18 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         QWidget::setTabOrder(previous, m_parameters->field(f));
         previous = m_parameters->field(f);
     }
-    QWidget::setTabOrder(previous, m_chooser->option(0));
-    QWidget::setTabOrder(m_chooser->option(0), m_slowdownBar);
+    // Tab enters the view options at the chosen one, arrows move among them.
+    for (int view = 0; view < m_views->count(); ++view) {
+        QWidget::setTabOrder(previous, m_chooser->option(view));
+        previous = m_chooser->option(view);
+    }
+    QWidget::setTabOrder(previous, m_slowdownBar);
+    QWidget::setTabOrder(m_slowdownBar, m_characteristics->finalCoordinateLabel());
+    QWidget::setTabOrder(m_characteristics->finalCoordinateLabel(), m_characteristics->pathLabel());
+
+    // Esc stops a run, as the start button does while it reads "СТОП".
+    m_stopShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_stopShortcut->setEnabled(false);
 
     m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
     connectParts();
@@ -98,10 +110,10 @@ QWidget* MainWindow::authorsWindow() const
 }
 
 // The slowdown: whole values 1 (left) to 9 (right). Its change comes on a
-// click or when the thumb is released, not while it is dragged.
+// click, a key, or when the thumb is released, not while it is dragged.
 void MainWindow::createSlowdown()
 {
-    m_slowdownBar = new QScrollBar(Qt::Horizontal, m_client);
+    m_slowdownBar = new SlowdownBar(m_client);
     m_slowdownBar->setObjectName(QStringLiteral("slowdownBar"));
     m_slowdownBar->setRange(RunController::kMinSlowdown, RunController::kMaxSlowdown);
     m_slowdownBar->setSingleStep(1);
@@ -117,9 +129,10 @@ void MainWindow::createSlowdown()
 void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
-    connect(&m_problem, &ProblemState::changed, this, &MainWindow::refresh);
+    connect(&m_problem, &ProblemState::changed, this, &MainWindow::showNewProblem);
     connect(m_parameters, &ParameterPanel::edited, this, &MainWindow::applyEdit);
-    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startRun);
+    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
+    connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
     connect(&m_run, &RunController::sampleTaken, m_views, &ViewStack::drawSample);
@@ -145,11 +158,27 @@ void MainWindow::refresh()
                          InputField::V0, InputField::Time})
         m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
-    m_characteristics->resetResults();
+    // Rewriting a field whose text was not the canonical one is an edit, which
+    // forgets the last run: so the run is looked at only now.
+    if (m_endedRun)
+        m_characteristics->showRunResult(m_endedRun->result);
+    else
+        m_characteristics->resetResults();
     m_characteristics->showCharacteristics();
 
+    const ViewTexts texts = viewTexts(localeDecimalPoint());
     m_views->clear();
-    m_views->drawFrames(m_problem.ranges(), p.x0, viewTexts(localeDecimalPoint()));
+    m_views->drawFrames(m_problem.ranges(), p.x0, texts);
+    if (m_endedRun)
+        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, m_endedRun->samples);
+}
+
+// The traces and results of a run belong to the problem it ran; any edit,
+// even one that stores the same values, starts afresh without them.
+void MainWindow::showNewProblem()
+{
+    m_endedRun.reset();
+    refresh();
 }
 
 // Every change of a field's text is a complete edit: the text is read,
@@ -169,18 +198,23 @@ void MainWindow::applyEdit(InputField field, const QString& text)
     m_problem.setParameters(outcome.parameters);
 }
 
+void MainWindow::startOrStopRun()
+{
+    if (m_run.isRunning())
+        stopRun();
+    else
+        startRun();
+}
+
 void MainWindow::startRun()
 {
     if (m_run.isRunning())
         return;
 
-    m_parameters->setEditable(false);
-    m_startButton->setEnabled(false);
+    showRunning(true);
     // Results reset, graphs without traces.
+    m_endedRun.reset();
     refresh();
-    // The size is locked while the run draws, the window staying where it is.
-    lockSize(true);
-    setWindowTitle(tr("При работе размер окна изменить нельзя!"));
 
     // The graphs' frames are drawn once more over the fresh ones, which gives
     // their text during a run the weight it has always had.
@@ -190,15 +224,50 @@ void MainWindow::startRun()
     m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup());
 }
 
+// Stopped, a run keeps what it drew and shows the results of its last sample,
+// as at its end; only the end's beep is left out, the user having asked for it.
+void MainWindow::stopRun()
+{
+    if (!m_run.isRunning())
+        return;
+    endRun(m_run.stop(), false);
+}
+
 void MainWindow::finishRun(const RunResult& result)
 {
+    endRun(result, true);
+}
+
+void MainWindow::endRun(const RunResult& result, bool finished)
+{
+    m_endedRun = EndedRun{m_run.samplesTaken(), result};
     m_characteristics->showRunResult(result);
-    beep(kEndBeep);
-    m_parameters->setEditable(true);
-    m_startButton->setEnabled(true);
-    lockSize(false);
-    setWindowTitle(restCaption());
+    if (finished)
+        beep(kEndBeep);
+    showRunning(false);
     emit runFinished();
+}
+
+// Running, the fields are locked and the start button stops the run; the size
+// is locked too while the run draws, the window staying where it is.
+void MainWindow::showRunning(bool running)
+{
+    if (running) {
+        m_parameters->setEditable(false);
+        m_startButton->setText(tr("СТОП"));
+        m_startButton->setToolTip(tr("остановка установки (Esc)"));
+        m_stopShortcut->setEnabled(true);
+        lockSize(true);
+        setWindowTitle(tr("При работе размер окна изменить нельзя!"));
+    } else {
+        m_stopShortcut->setEnabled(false);
+        m_parameters->setEditable(true);
+        m_startButton->setText(tr("ПУСК"));
+        m_startButton->setToolTip(tr("запуск установки"));
+        lockSize(false);
+        setWindowTitle(restCaption());
+    }
+    m_startButton->setAccessibleDescription(m_startButton->toolTip());
 }
 
 // Exactly one view is shown; the slowdown bar and its value only with the

@@ -9,9 +9,13 @@
 
 #include <QMainWindow>
 
+#include <cstddef>
+#include <optional>
+
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 
 namespace dryfriction {
 
@@ -47,10 +51,12 @@ public:
     static constexpr int kClientHeight = 537;
 
     // Lays the window out for its size and shows the problem in force afresh:
-    // the fields' texts, the characteristics, bare results, empty views.
+    // the fields' texts, the characteristics and the views; with the traces
+    // and results of the last run that ended, unless the problem changed since.
     void refresh();
 
 signals:
+    // A run has ended, after its last sample or stopped by the user.
     void runFinished();
 
 protected:
@@ -61,8 +67,15 @@ private:
     void createSlowdown();
     void connectParts();
     void applyEdit(InputField field, const QString& text);
+    void showNewProblem();
+    void startOrStopRun();
     void startRun();
+    void stopRun();
     void finishRun(const RunResult& result);
+    // The results shown, the window unlocked; `finished` (after the last
+    // sample rather than stopped) sounds the end's beep first.
+    void endRun(const RunResult& result, bool finished);
+    void showRunning(bool running);
     void showChosenView();
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
@@ -74,8 +87,17 @@ private:
     // Set once the exit is confirmed: the window then closes without asking again.
     bool m_exiting = false;
 
+    // The last run that ended, with the problem still in force: how far it
+    // came and what it found. A resize draws it again; an edit forgets it.
+    struct EndedRun {
+        std::size_t samples = 0;
+        RunResult result;
+    };
+    std::optional<EndedRun> m_endedRun;
+
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;
+    QShortcut* m_stopShortcut = nullptr;
     ParameterPanel* m_parameters = nullptr;
     CharacteristicsPanel* m_characteristics = nullptr;
     ViewChooser* m_chooser = nullptr;

@@ -25,10 +25,11 @@ void RunController::start(const ProblemParameters& p, const MotionCharacteristic
     takeSample();
 }
 
-void RunController::stop()
+RunResult RunController::stop()
 {
     m_clock.stop();
     m_running = false;
+    return m_run ? m_run->result() : RunResult{};
 }
 
 void RunController::takeSample()

@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <optional>
 
 namespace dryfriction {
@@ -38,12 +39,16 @@ public:
     int slowdown() const { return m_slowdown; }
 
     bool isRunning() const { return m_running; }
+    // The samples the last run took (drawn, its load moved); 0 before any run.
+    std::size_t samplesTaken() const { return m_run ? static_cast<std::size_t>(m_run->sampleCount()) : 0; }
 
     // Starts a run of the problem with the load set out at `start`; the first
     // sample is taken at once.
     void start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start);
-    // Ends a run at once, without its end: the program is closing.
-    void stop();
+    // Ends a run at once: the pending pause is cancelled, no further sample is
+    // taken and finished() is not emitted. Returns the results of the last
+    // sample taken (zero before any run).
+    RunResult stop();
 
 signals:
     // Each sample, in order, before the pause that follows it.

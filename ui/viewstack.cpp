@@ -8,7 +8,9 @@
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
+#include "plot/loadanimation.h"
 #include "plot/rundrawing.h"
+#include "plot/runreplay.h"
 #include "plot/viewstyle.h"
 
 namespace dryfriction {
@@ -74,6 +76,18 @@ void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p,
                                      texts.legendExtremes);
     m_readout->startRun(p, c);
     updateShownGraphs();
+}
+
+void ViewStack::replayRun(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
+                          const ViewTexts& texts, std::size_t sampleCount)
+{
+    redrawGraphFrames(r, texts);
+    dryfriction::replayRun(m_graphCanvases, r, p, c, texts, sampleCount);
+    if (const std::optional<SetupPlacement>& start = strip()->setup())
+        strip()->showSetup(placementAfter(*start, p, c, sampleCount));
+    for (CanvasWidget* v : m_views)
+        if (v->isVisible())
+            v->update();
 }
 
 void ViewStack::drawSample(const MotionSample& s)

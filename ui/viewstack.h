@@ -10,6 +10,7 @@
 
 #include <QObject>
 
+#include <cstddef>
 #include <vector>
 
 class QWidget;
@@ -50,6 +51,11 @@ public:
     // What a run draws on the graphs before its first sample.
     void drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
                          const ViewTexts& texts);
+    // What a run had drawn after its first `sampleCount` samples, at once, over
+    // the empty views of its problem: the graphs' frames once more, as the run
+    // drew them, the preamble and the traces; the load where the run left it.
+    void replayRun(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
+                   const ViewTexts& texts, std::size_t sampleCount);
     // Extends every graph's trace to the sample and repaints what changed of the one shown.
     void drawSample(const MotionSample& s);
     // Moves the set-up on the strip and repaints the strip where it was and where it is.

@@ -334,6 +334,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>СТОП</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>остановка установки (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>При работе размер окна изменить нельзя!</source>
         <translation type="unfinished"></translation>
     </message>

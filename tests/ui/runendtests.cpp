@@ -1,0 +1,233 @@
+// A run stopped by the user, and a run that ended, at a new window size: the
+// start button stops a run (and so does Esc), the traces drawn stay, and a
+// resize draws them again at the new size with their results.
+
+#include "windowharness.h"
+
+#include "ui/captions.h"
+
+#include "model/motion.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace dryfriction::test {
+namespace {
+
+constexpr int kDefaultSamples = 796;
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+std::vector<MotionSample> defaultSamples(const WindowHarness& h)
+{
+    std::vector<MotionSample> samples;
+    MotionRun run(h.parameters(), h.window->problem().characteristics());
+    while (run.next())
+        samples.push_back(run.sample());
+    return samples;
+}
+
+QColor pixelAt(CanvasWidget* w, double t, double y)
+{
+    const ImageCanvas& c = w->canvas();
+    const QPointF p = c.toPixel(t, y) * c.devicePixelRatio();
+    return c.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
+}
+
+// Samples 1 .. count (1-based) whose trace pixel shows the trace's colour, on
+// the coordinate and the velocity graph; every fifth sample is looked at.
+int tracedSamples(const WindowHarness& h, const std::vector<MotionSample>& samples, std::size_t count)
+{
+    int missing = 0;
+    for (std::size_t n = 0; n < count; n += 5) {
+        missing += pixelAt(h.view("coordinateView"), samples[n].t, samples[n].x) != kRed;
+        missing += pixelAt(h.view("velocityView"), samples[n].t, samples[n].vx) != kBlue;
+    }
+    return missing;
+}
+
+void expectIdle(const WindowHarness& h)
+{
+    EXPECT_FALSE(h.window->isRunning());
+    EXPECT_FALSE(h.clock.isActive());
+    for (const char* name : kFieldNames)
+        EXPECT_TRUE(h.field(name)->isEnabled()) << name;
+    EXPECT_TRUE(h.startButton()->isEnabled());
+    EXPECT_EQ(h.startButton()->text(), QStringLiteral("ПУСК"));
+    EXPECT_EQ(h.startButton()->toolTip(), QStringLiteral("запуск установки"));
+    EXPECT_EQ(h.window->windowTitle(), QStringLiteral("Моделирование колебаний при сухом трении"));
+    EXPECT_TRUE(h.isSizable());
+}
+
+void activate(const WindowHarness& h)
+{
+    h.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+}
+
+TEST(RunStop, StartButtonReadsStopDuringARun)
+{
+    WindowHarness h;
+    EXPECT_EQ(h.startButton()->text(), QStringLiteral("ПУСК"));
+    h.click(h.startButton());
+    ASSERT_TRUE(h.window->isRunning());
+    EXPECT_EQ(h.startButton()->text(), QStringLiteral("СТОП"));
+    EXPECT_TRUE(h.startButton()->isEnabled());
+    EXPECT_EQ(h.startButton()->toolTip(), QStringLiteral("остановка установки (Esc)"));
+    for (const char* name : kFieldNames)
+        EXPECT_FALSE(h.field(name)->isEnabled()) << name;
+    EXPECT_TRUE(h.isLocked());
+    h.clock.fireAll();
+    expectIdle(h);
+}
+
+// However it is stopped, the run ends at once where it was: no sample after
+// it, the results of its last sample, the window and the fields free again,
+// and no end beep, which belongs to a run that went to its end.
+TEST(RunStop, ClickOrEscEndsTheRunAtItsLastSample)
+{
+    const struct {
+        const char* name;
+        std::function<void(const WindowHarness&)> stop;
+    } ways[] = {
+        {"click", [](const WindowHarness& h) { h.click(h.startButton()); }},
+        {"space on the button",
+         [](const WindowHarness& h) {
+             h.startButton()->setFocus();
+             QTest::keyClick(h.startButton(), Qt::Key_Space);
+         }},
+        {"Esc on the button",
+         [](const WindowHarness& h) {
+             h.startButton()->setFocus();
+             QTest::keyClick(h.startButton(), Qt::Key_Escape);
+         }},
+        {"Esc on the slowdown bar",
+         [](const WindowHarness& h) {
+             h.slowdownBar()->setFocus();
+             QTest::keyClick(h.slowdownBar(), Qt::Key_Escape);
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        WindowHarness h;
+        activate(h);
+        h.choose("coordinateOption");
+        const std::vector<MotionSample> samples = defaultSamples(h);
+        QSignalSpy ended(h.window.get(), &MainWindow::runFinished);
+        h.click(h.startButton());
+        h.clock.fireAll(299);  // 300 samples taken
+        ASSERT_EQ(h.clock.pauses.size(), 300U);
+
+        way.stop(h);
+        expectIdle(h);
+        EXPECT_EQ(h.clock.fire(), false);
+        EXPECT_EQ(h.clock.pauses.size(), 300U);
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_TRUE(h.tone.durations.empty());
+        const MotionSample& last = samples[299];
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), runFinalCoordinate(last.x, QStringLiteral(".")));
+        EXPECT_EQ(h.label("pathLabel")->text(), runFinalPath(last.path, QStringLiteral(".")));
+        // What was drawn stays; nothing after the last sample was drawn.
+        EXPECT_EQ(tracedSamples(h, samples, 300), 0);
+        EXPECT_NE(pixelAt(h.view("coordinateView"), samples[500].t, samples[500].x), kRed);
+
+        // Esc at rest does nothing; the button starts a fresh run on cleared graphs.
+        h.startButton()->setFocus();
+        QTest::keyClick(h.startButton(), Qt::Key_Escape);
+        EXPECT_FALSE(h.window->isRunning());
+        h.click(h.startButton());
+        EXPECT_TRUE(h.window->isRunning());
+        EXPECT_NE(pixelAt(h.view("coordinateView"), samples[200].t, samples[200].x), kRed);
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+        EXPECT_EQ(h.clock.fireAll(), kDefaultSamples);
+        EXPECT_EQ(h.tone.durations, std::vector<int>{600});
+    }
+}
+
+// After a run, ended or stopped, a new size shows the same run: its traces
+// along the closed-form curve at the new scale, its results, its load where
+// it stopped; at once, without a pause.
+TEST(RunResize, ANewSizeDrawsTheEndedRunAgain)
+{
+    const struct {
+        const char* name;
+        int samplesBeforeStop;  // 0: the run goes to its end
+        QSize client;
+    } rows[] = {
+        {"ended, full HD", 0, {1920, 1080}},
+        {"ended, smaller", 0, {500, 450}},
+        {"stopped, full HD", 300, {1920, 1080}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        WindowHarness h;
+        const std::vector<MotionSample> samples = defaultSamples(h);
+        h.click(h.startButton());
+        if (row.samplesBeforeStop > 0) {
+            h.clock.fireAll(row.samplesBeforeStop - 1);
+            h.click(h.startButton());
+        } else {
+            h.clock.fireAll();
+        }
+        const std::size_t drawn = row.samplesBeforeStop > 0 ? row.samplesBeforeStop : samples.size();
+        const QString coordinate = h.label("finalCoordinateLabel")->text();
+        const QString path = h.label("pathLabel")->text();
+        const std::size_t pauses = h.clock.pauses.size();
+        ASSERT_NE(coordinate, QStringLiteral("X_end="));
+
+        h.window->clientArea()->resize(row.client);
+        QApplication::processEvents();
+        CanvasWidget* graph = h.view("coordinateView");
+        ASSERT_EQ(graph->canvas().logicalSize(), h.view("animationView")->size());
+        ASSERT_EQ(graph->size().width(), row.client.width() - 20);
+
+        EXPECT_EQ(tracedSamples(h, samples, drawn), 0);
+        if (drawn < samples.size()) {
+            EXPECT_NE(pixelAt(graph, samples[500].t, samples[500].x), kRed);
+        }
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), coordinate);
+        EXPECT_EQ(h.label("pathLabel")->text(), path);
+        EXPECT_EQ(h.clock.pauses.size(), pauses);
+        EXPECT_FALSE(h.clock.isActive());
+
+        // The load where the run's last move put it (every fifth sample from the sixth).
+        const std::size_t lastMove = drawn - (drawn - 1) % 5;
+        const std::optional<SetupPlacement>& load = h.view("animationView")->setup();
+        ASSERT_TRUE(load.has_value());
+        EXPECT_DOUBLE_EQ(load->loadLeft + load->loadWidth / 2, samples[lastMove - 1].x);
+        EXPECT_NEAR(load->loadWidth, h.view("animationView")->canvas().userWidth(25), 1e-9);
+
+        // A second resize draws it once more, not twice over.
+        h.window->clientArea()->resize(MainWindow::kClientWidth, MainWindow::kClientHeight);
+        EXPECT_EQ(tracedSamples(h, samples, drawn), 0);
+        EXPECT_EQ(h.label("pathLabel")->text(), path);
+    }
+}
+
+TEST(RunResize, AnEditAfterARunClearsItsTracesAndResultsForGood)
+{
+    WindowHarness h;
+    const std::vector<MotionSample> samples = defaultSamples(h);
+    h.click(h.startButton());
+    h.clock.fireAll();
+    ASSERT_EQ(tracedSamples(h, samples, samples.size()), 0);
+
+    // The same friction, written differently: still an edit.
+    h.paste("frictionEdit", QStringLiteral("0.2"));
+    EXPECT_EQ(h.parameters(), kStartupParameters);
+    EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    EXPECT_EQ(h.label("pathLabel")->text(), QStringLiteral("П_end="));
+    EXPECT_NE(pixelAt(h.view("coordinateView"), samples[100].t, samples[100].x), kRed);
+
+    h.window->clientArea()->resize(1000, 700);
+    EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    EXPECT_NE(pixelAt(h.view("coordinateView"), samples[100].t, samples[100].x), kRed);
+    EXPECT_NE(pixelAt(h.view("velocityView"), samples[100].t, samples[100].vx), kBlue);
+}
+
+}  // namespace
+}  // namespace dryfriction::test
