@@ -8,6 +8,7 @@
 #include "ui/controlstyle.h"
 #include "ui/parameterpanel.h"
 #include "ui/programmenus.h"
+#include "ui/resultexport.h"
 #include "ui/rulemessages.h"
 #include "ui/viewchooser.h"
 #include "ui/viewstack.h"
@@ -75,6 +76,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     QWidget::setTabOrder(m_chooser->option(0), m_slowdownBar);
 
     m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
+    m_results = new ResultExport(*this, *m_views, m_problem, *m_services.messages, *m_services.files,
+                                 *m_services.clipboard);
+    m_menus->addResultCommands(*m_results);
     connectParts();
 
     // Nothing is computed until the first resize of the client area, which

@@ -18,6 +18,7 @@ namespace dryfriction {
 class CharacteristicsPanel;
 class ParameterPanel;
 class ProgramMenus;
+class ResultExport;
 class ViewChooser;
 class ViewStack;
 
@@ -83,6 +84,7 @@ private:
     QScrollBar* m_slowdownBar = nullptr;
     QLabel* m_slowdownValue = nullptr;
     ProgramMenus* m_menus = nullptr;
+    ResultExport* m_results = nullptr;
 };
 
 }  // namespace dryfriction

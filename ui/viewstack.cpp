@@ -10,6 +10,8 @@
 #include "plot/rundrawing.h"
 #include "plot/viewstyle.h"
 
+#include <QPainter>
+
 namespace dryfriction {
 
 ViewStack::ViewStack(QWidget* client) : QObject(client)
@@ -29,6 +31,7 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
 
 void ViewStack::showOnly(int index)
 {
+    m_shown = index;
     for (int i = 0; i < count(); ++i)
         view(i)->setVisible(i == index);
 }
@@ -46,11 +49,18 @@ void ViewStack::clear()
         v->canvas().clear();
         v->update();
     }
+    m_graphFramePasses = 0;
+    m_run.reset();
 }
 
 void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
 {
     strip()->showSetup(dryfriction::drawFrames(strip()->canvas(), m_graphCanvases, r, x0, texts));
+    m_ranges = r;
+    m_texts = texts;
+    m_x0 = x0;
+    m_graphFramePasses = 1;
+    m_run.reset();
     for (CanvasWidget* v : m_views)
         v->update();
 }
@@ -59,6 +69,9 @@ void ViewStack::redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts)
 {
     applyScales(strip()->canvas(), m_graphCanvases, r);
     drawGraphFrames(m_graphCanvases, r, texts);
+    m_ranges = r;
+    m_texts = texts;
+    ++m_graphFramePasses;
 }
 
 void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
@@ -68,12 +81,15 @@ void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p,
     for (std::size_t i = 0; i < graphs.size() && i + 1 < m_views.size(); ++i)
         dryfriction::drawRunPreamble(m_views[i + 1]->canvas(), graphs[i], r, p, c, texts.legendStops,
                                      texts.legendExtremes);
+    m_run = ViewScene::Run{p, c, 0};
     updateShownGraphs();
 }
 
 void ViewStack::drawSample(const MotionSample& s)
 {
     const std::vector<QRectF> changed = dryfriction::drawSample(m_graphCanvases, s);
+    if (m_run)
+        ++m_run->samplesDrawn;
     // A sample changes a few pixels of each graph: only those of the graph
     // shown are repainted, which costs far less than blitting its image.
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -90,6 +106,36 @@ void ViewStack::moveSetup(const SetupPlacement& placement)
     v->showSetup(placement);
     if (v->isVisible())
         v->update(before.united(setupArea(v->canvas(), placement)).toAlignedRect());
+}
+
+ViewScene ViewStack::scene(int index) const
+{
+    const ImageCanvas& canvas = view(index)->canvas();
+    ViewScene scene;
+    scene.view = static_cast<std::size_t>(index);
+    scene.style = {canvas.font(), canvas.backColor(), canvas.foreColor()};
+    scene.ranges = m_ranges;
+    scene.texts = m_texts;
+    scene.x0 = m_x0;
+    scene.graphFramePasses = m_graphFramePasses;
+    if (index > 0)
+        scene.run = m_run;
+    else
+        scene.setup = strip()->setup();
+    return scene;
+}
+
+QImage ViewStack::picture(int index) const
+{
+    const CanvasWidget* v = view(index);
+    QImage image = v->canvas().image();
+    if (index == 0 && v->setup()) {
+        QPainter painter(&image);
+        painter.scale(v->canvas().devicePixelRatio(), v->canvas().devicePixelRatio());
+        paintSetup(painter, v->canvas(), *v->setup());
+    }
+    image.setDevicePixelRatio(v->canvas().devicePixelRatio());
+    return image;
 }
 
 void ViewStack::updateShownGraphs()

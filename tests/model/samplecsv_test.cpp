@@ -98,7 +98,7 @@ TEST_P(SampleCsvTest, SameBytesInARussianLocale)
 INSTANTIATE_TEST_SUITE_P(
     Problems, SampleCsvTest,
     testing::Values(CsvCase{"startup", ProblemParameters{}},
-                    CsvCase{"leftward", ProblemParameters{0.1, 40, 0.2, -3.25, -7, 20}},
+                    CsvCase{"leftward", ProblemParameters{0.1, 40, 0.2, 3.25, -7, 20}},
                     CsvCase{"resting_in_the_zone", ProblemParameters{0.1, 40, 0.2, 0.5, 0, 5}},
                     CsvCase{"heavy_and_long", ProblemParameters{2.5, 1e3, 0.05, 120, 35, 300}}),
     [](const testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
