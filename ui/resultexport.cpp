@@ -37,11 +37,16 @@ QString ResultExport::choose(const QString& title, const QString& baseName, cons
     const FileChooser::Choice choice = m_files.chooseSaveFile(&m_window, title, suggested, filters);
     if (choice.path.isEmpty())
         return {};
-    const int filter = (choice.filter >= 0 && choice.filter < suffixes.size()) ? choice.filter : 0;
-    *chosen = filter;
+    // A name typed with a suffix of one of the types ("graph.pdf") is of that
+    // type whatever the filter; a name without one gets the filter's.
+    int filter = (choice.filter >= 0 && choice.filter < suffixes.size()) ? choice.filter : 0;
     QString path = choice.path;
-    if (QFileInfo(path).suffix().isEmpty())
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffixes.contains(suffix))
+        filter = static_cast<int>(suffixes.indexOf(suffix));
+    else if (suffix.isEmpty())
         path += QLatin1Char('.') + suffixes.at(filter);
+    *chosen = filter;
     m_folder = QFileInfo(path).absolutePath();
     return path;
 }

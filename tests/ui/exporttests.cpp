@@ -210,8 +210,9 @@ TEST(SaveGraph, SvgAndPdfHoldTheGraphsLinesAndText)
     EXPECT_TRUE(svg.contains("#ff0000"));          // the red stop markers and start point
     EXPECT_TRUE(svg.contains("#0000ff"));          // the blue markers
 
-    const QString pdfPath = dir.filePath(QStringLiteral("energy.pdf"));
-    saveGraphAs(h, pdfPath, 2);
+    // A name with the suffix of another type is of that type, whatever the filter.
+    const QString pdfPath = dir.filePath(QStringLiteral("energy.PDF"));
+    saveGraphAs(h, pdfPath, 0);
     const QByteArray pdf = readAll(pdfPath);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF"));
