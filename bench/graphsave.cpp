@@ -20,9 +20,8 @@ namespace {
 
 using namespace dryfriction;
 
-void saveGraph(benchmark::State& state, GraphFormat format)
+ViewScene defaultRun()
 {
-    const QSize view(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     const ProblemParameters p;
     const MotionCharacteristics c = characteristicsOf(p);
     ViewScene scene;
@@ -33,6 +32,13 @@ void saveGraph(benchmark::State& state, GraphFormat format)
     scene.x0 = p.x0;
     scene.graphFramePasses = 2;
     scene.run = ViewScene::Run{p, c, 796};
+    return scene;
+}
+
+void saveGraph(benchmark::State& state, GraphFormat format)
+{
+    const QSize view(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const ViewScene scene = defaultRun();
     qsizetype bytes = 0;
     for (auto _ : state) {
         const QByteArray file = encodeGraph(scene, view, 1.0, format);
@@ -41,6 +47,18 @@ void saveGraph(benchmark::State& state, GraphFormat format)
     }
     state.counters["file_kB"] = static_cast<double>(bytes) / 1024.0;
 }
+
+// The drawing alone, without the encoding.
+void BM_DrawGraphTwice(benchmark::State& state)
+{
+    const QSize view(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const ViewScene scene = defaultRun();
+    for (auto _ : state) {
+        const QImage image = renderScene(scene, view, 2.0);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_DrawGraphTwice)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 
 void BM_SaveGraphPng(benchmark::State& state)
 {

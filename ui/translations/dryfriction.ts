@@ -420,6 +420,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Сохранить график…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать график</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Ошибка</source>
         <translation type="unfinished"></translation>
     </message>
@@ -472,18 +484,6 @@
     </message>
     <message>
         <source>О ПРОГРАММЕ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сохранить график…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Копировать график</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сохранить данные…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
