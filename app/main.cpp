@@ -7,6 +7,8 @@
 #include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
 #include "ui/pacing.h"
+#include "ui/savefiledialog.h"
+#include "ui/systemclipboard.h"
 #include "ui/tone.h"
 
 #include <QApplication>
@@ -21,8 +23,10 @@ int main(int argc, char* argv[])
     dryfriction::DesktopDocuments documents;
     dryfriction::TimerPacingClock clock;
     dryfriction::ApplicationExit exit;
+    dryfriction::SaveFileDialog files;
+    dryfriction::SystemClipboard clipboard;
 
-    dryfriction::MainWindow window({&messages, &tone, &documents, &clock, &exit});
+    dryfriction::MainWindow window({&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
     window.show();
     return QApplication::exec();
 }

@@ -30,11 +30,13 @@ struct Window {
     test::FakeDocuments documents;
     test::FakeClock clock;
     test::FakeExit exit;
+    test::FakeFileChooser files;
+    test::FakeClipboard clipboard;
     std::unique_ptr<MainWindow> window;
 
     explicit Window(QSize client)
     {
-        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit});
+        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());
         window->clientArea()->resize(client);

@@ -90,7 +90,7 @@ SetupPlacement placedAt(SetupPlacement placement, double x)
     return placement;
 }
 
-void paintSetup(QPainter& painter, const ImageCanvas& strip, const SetupPlacement& s)
+void paintSetup(QPainter& painter, const Canvas& strip, const SetupPlacement& s)
 {
     static const QImage spring = springPicture();
 

@@ -12,8 +12,6 @@ class QPainter;
 
 namespace dryfriction {
 
-class ImageCanvas;
-
 // Screen sizes of the set-up on the animation strip, in logical pixels: the
 // load is a 25 x 25 square; the spring is drawn 25 pixels high so that spring
 // and load stand on the axis alike.
@@ -52,7 +50,7 @@ QImage springPicture();
 // Draws the spring (stretched to its placement) and the load (black outline,
 // white inside) over the strip's image. `painter` works in the strip's logical
 // pixels with (0, 0) at its top-left corner.
-void paintSetup(QPainter& painter, const ImageCanvas& strip, const SetupPlacement& placement);
+void paintSetup(QPainter& painter, const Canvas& strip, const SetupPlacement& placement);
 
 // The area of the strip, in logical pixels, that the set-up at `placement`
 // covers; a repaint of it shows the set-up moved.

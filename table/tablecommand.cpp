@@ -6,14 +6,13 @@
 #include "model/motion.h"
 #include "model/numbertext.h"
 #include "model/plotranges.h"
+#include "model/samplecsv.h"
 #include "table/rulemessages.h"
 
 #include <array>
-#include <charconv>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace dryfriction {
 
@@ -93,11 +92,7 @@ constexpr std::array<Option, 6> kOptions{{
 template <typename T>
 std::string number(T value)
 {
-    char buf[64];  // the shortest form of any double takes at most 24 characters
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    if (res.ec != std::errc())
-        return "nan";
-    return std::string(buf, res.ptr);
+    return shortestText(value);
 }
 
 int usage(std::ostream& err, std::string_view reason)
@@ -171,17 +166,12 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
     }
 
     const MotionCharacteristics c = characteristicsOf(p);
-    MotionRun run(p, c);
     if (samples) {
-        out << "t,x,Vx,W/Wo,path\n";
-        while (run.next()) {
-            const MotionSample& s = run.sample();
-            out << number(s.t) << ',' << number(s.x) << ',' << number(s.vx) << ','
-                << number(s.energyRatio) << ',' << number(s.path) << '\n';
-        }
+        writeSamplesCsv(out, p, c);
         return finish(out, err);
     }
 
+    MotionRun run(p, c);
     while (run.next()) {
     }
     const RunResult result = run.result();

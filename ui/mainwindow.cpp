@@ -8,6 +8,7 @@
 #include "ui/controlstyle.h"
 #include "ui/parameterpanel.h"
 #include "ui/programmenus.h"
+#include "ui/resultexport.h"
 #include "ui/rulemessages.h"
 #include "ui/slowdownbar.h"
 #include "ui/viewchooser.h"
@@ -87,6 +88,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_stopShortcut->setEnabled(false);
 
     m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
+    m_results = new ResultExport(*this, *m_views, m_problem, *m_services.messages, *m_services.files,
+                                 *m_services.clipboard);
+    m_menus->addResultCommands(*m_results);
     connectParts();
 
     // Nothing is computed until the first resize of the client area, which

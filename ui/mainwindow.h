@@ -22,6 +22,7 @@ namespace dryfriction {
 class CharacteristicsPanel;
 class ParameterPanel;
 class ProgramMenus;
+class ResultExport;
 class ViewChooser;
 class ViewStack;
 
@@ -105,6 +106,7 @@ private:
     QScrollBar* m_slowdownBar = nullptr;
     QLabel* m_slowdownValue = nullptr;
     ProgramMenus* m_menus = nullptr;
+    ResultExport* m_results = nullptr;
 };
 
 }  // namespace dryfriction

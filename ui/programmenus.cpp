@@ -1,10 +1,12 @@
 #include "ui/programmenus.h"
 
 #include "ui/authorswindow.h"
+#include "ui/resultexport.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +22,7 @@ ProgramMenus::ProgramMenus(QMainWindow& window, MessageService& messages, Docume
 
     QMenu* file = bar->addMenu(tr("&Файл"));
     file->setObjectName(QStringLiteral("fileMenu"));
+    m_fileMenu = file;
     addDocument(file, "theoryAction", tr("Справка1"), QStringLiteral("spravka.pdf"));
     addDocument(file, "problemsAction", tr("Справка2"), QStringLiteral("spravka2.pdf"));
     addDocument(file, "coulombAction", tr("Кулон"), QStringLiteral("Coulomb.pdf"));
@@ -37,6 +40,27 @@ ProgramMenus::ProgramMenus(QMainWindow& window, MessageService& messages, Docume
     QAction* about = help->addAction(tr("О программе"));
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, &ProgramMenus::showAbout);
+}
+
+void ProgramMenus::addResultCommands(ResultExport& results)
+{
+    m_fileMenu->addSeparator()->setObjectName(QStringLiteral("resultsSeparator"));
+
+    QAction* saveGraph = m_fileMenu->addAction(tr("Сохранить график…"));
+    saveGraph->setObjectName(QStringLiteral("saveGraphAction"));
+    saveGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveGraph, &QAction::triggered, &results, &ResultExport::saveGraph);
+
+    // Ctrl+C belongs to a text field that has the focus: a field takes the
+    // keys of its standard commands before any menu shortcut sees them.
+    QAction* copyGraph = m_fileMenu->addAction(tr("Копировать график"));
+    copyGraph->setObjectName(QStringLiteral("copyGraphAction"));
+    copyGraph->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(copyGraph, &QAction::triggered, &results, &ResultExport::copyGraph);
+
+    QAction* saveData = m_fileMenu->addAction(tr("Сохранить данные…"));
+    saveData->setObjectName(QStringLiteral("saveDataAction"));
+    connect(saveData, &QAction::triggered, &results, &ResultExport::saveData);
 }
 
 QAction* ProgramMenus::addDocument(QMenu* menu, const char* name, const QString& caption, const QString& fileName,

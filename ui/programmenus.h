@@ -12,6 +12,7 @@ class QMenu;
 namespace dryfriction {
 
 class AuthorsWindow;
+class ResultExport;
 
 // The menus of the main window: "Файл" opens the help documents on the theory,
 // the problems and the history of friction; "Помощь" the instruction and the
@@ -24,6 +25,10 @@ public:
 
     // The authors window, once it has been shown.
     AuthorsWindow* authorsWindow() const { return m_authors; }
+
+    // Below the documents in "Файл": saving and copying the graph shown,
+    // saving the run's samples.
+    void addResultCommands(ResultExport& results);
 
 private:
     enum class Viewer { Document, Text };
@@ -38,6 +43,7 @@ private:
     MessageService& m_messages;
     DocumentOpener& m_documents;
     QPointer<AuthorsWindow> m_authors;
+    QMenu* m_fileMenu = nullptr;
 };
 
 }  // namespace dryfriction

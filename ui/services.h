@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
+class QImage;
 class QWidget;
 
 namespace dryfriction {
@@ -58,6 +60,27 @@ public:
     virtual void exitProgram() = 0;
 };
 
+// Asks the user where to save a file.
+class FileChooser {
+public:
+    struct Choice {
+        QString path;    // empty when the user cancelled
+        int filter = 0;  // index of the chosen filter
+    };
+    virtual ~FileChooser() = default;
+    // A save dialog with the title, proposing `suggestedPath`, offering the
+    // filters ("Изображение PNG (*.png)", ...), the first one chosen at first.
+    virtual Choice chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
+                                  const QStringList& filters) = 0;
+};
+
+// The system clipboard, for pictures.
+class ClipboardService {
+public:
+    virtual ~ClipboardService() = default;
+    virtual void setImage(const QImage& image) = 0;
+};
+
 // Non-owning: whoever makes the window keeps the services alive longer.
 struct Services {
     MessageService* messages = nullptr;
@@ -65,6 +88,8 @@ struct Services {
     DocumentOpener* documents = nullptr;
     PacingClock* clock = nullptr;
     ExitService* exit = nullptr;
+    FileChooser* files = nullptr;
+    ClipboardService* clipboard = nullptr;
 };
 
 }  // namespace dryfriction

@@ -13,6 +13,8 @@
 #include "plot/runreplay.h"
 #include "plot/viewstyle.h"
 
+#include <QPainter>
+
 namespace dryfriction {
 
 ViewStack::ViewStack(QWidget* client) : QObject(client)
@@ -34,6 +36,7 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
 
 void ViewStack::showOnly(int index)
 {
+    m_shown = index;
     for (int i = 0; i < count(); ++i)
         view(i)->setVisible(i == index);
 }
@@ -52,11 +55,18 @@ void ViewStack::clear()
         v->canvas().clear();
         v->update();
     }
+    m_graphFramePasses = 0;
+    m_run.reset();
 }
 
 void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
 {
     strip()->showSetup(dryfriction::drawFrames(strip()->canvas(), m_graphCanvases, r, x0, texts));
+    m_ranges = r;
+    m_texts = texts;
+    m_x0 = x0;
+    m_graphFramePasses = 1;
+    m_run.reset();
     for (CanvasWidget* v : m_views)
         v->update();
 }
@@ -65,6 +75,9 @@ void ViewStack::redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts)
 {
     applyScales(strip()->canvas(), m_graphCanvases, r);
     drawGraphFrames(m_graphCanvases, r, texts);
+    m_ranges = r;
+    m_texts = texts;
+    ++m_graphFramePasses;
 }
 
 void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
@@ -75,6 +88,7 @@ void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p,
         dryfriction::drawRunPreamble(m_views[i + 1]->canvas(), graphs[i], r, p, c, texts.legendStops,
                                      texts.legendExtremes);
     m_readout->startRun(p, c);
+    m_run = ViewScene::Run{p, c, 0};
     updateShownGraphs();
 }
 
@@ -82,7 +96,12 @@ void ViewStack::replayRun(const PlotRanges& r, const ProblemParameters& p, const
                           const ViewTexts& texts, std::size_t sampleCount)
 {
     redrawGraphFrames(r, texts);
-    dryfriction::replayRun(m_graphCanvases, r, p, c, texts, sampleCount);
+    const MotionSample last = dryfriction::replayRun(m_graphCanvases, r, p, c, texts, sampleCount);
+    // The run drawn again can be read off and saved like the run itself.
+    m_readout->startRun(p, c);
+    if (sampleCount > 0)
+        m_readout->setDrawnUntil(last.t);
+    m_run = ViewScene::Run{p, c, sampleCount};
     if (const std::optional<SetupPlacement>& start = strip()->setup())
         strip()->showSetup(placementAfter(*start, p, c, sampleCount));
     for (CanvasWidget* v : m_views)
@@ -94,6 +113,8 @@ void ViewStack::drawSample(const MotionSample& s)
 {
     const std::vector<QRectF> changed = dryfriction::drawSample(m_graphCanvases, s);
     m_readout->setDrawnUntil(s.t);
+    if (m_run)
+        ++m_run->samplesDrawn;
     // A sample changes a few pixels of each graph: only those of the graph
     // shown are repainted, which costs far less than blitting its image.
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -110,6 +131,36 @@ void ViewStack::moveSetup(const SetupPlacement& placement)
     v->showSetup(placement);
     if (v->isVisible())
         v->update(before.united(setupArea(v->canvas(), placement)).toAlignedRect());
+}
+
+ViewScene ViewStack::scene(int index) const
+{
+    const ImageCanvas& canvas = view(index)->canvas();
+    ViewScene scene;
+    scene.view = static_cast<std::size_t>(index);
+    scene.style = {canvas.font(), canvas.backColor(), canvas.foreColor()};
+    scene.ranges = m_ranges;
+    scene.texts = m_texts;
+    scene.x0 = m_x0;
+    scene.graphFramePasses = m_graphFramePasses;
+    if (index > 0)
+        scene.run = m_run;
+    else
+        scene.setup = strip()->setup();
+    return scene;
+}
+
+QImage ViewStack::picture(int index) const
+{
+    const CanvasWidget* v = view(index);
+    QImage image = v->canvas().image();
+    if (index == 0 && v->setup()) {
+        QPainter painter(&image);
+        painter.scale(v->canvas().devicePixelRatio(), v->canvas().devicePixelRatio());
+        paintSetup(painter, v->canvas(), *v->setup());
+    }
+    image.setDevicePixelRatio(v->canvas().devicePixelRatio());
+    return image;
 }
 
 void ViewStack::updateShownGraphs()

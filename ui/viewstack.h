@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/animationstrip.h"
+#include "plot/viewscene.h"
 #include "plot/viewtexts.h"
 
 #include "model/characteristics.h"
@@ -8,9 +9,12 @@
 #include "model/parameters.h"
 #include "model/plotranges.h"
 
+#include <QImage>
 #include <QObject>
 
 #include <cstddef>
+#include <optional>
+
 #include <vector>
 
 class QWidget;
@@ -39,6 +43,8 @@ public:
     GraphReadout* readout() const { return m_readout; }
 
     void showOnly(int index);
+    // The view shown last by showOnly.
+    int shownIndex() const { return m_shown; }
     void place(const WindowLayout& layout);
 
     // Blank images of the views' sizes.
@@ -61,6 +67,11 @@ public:
     // Moves the set-up on the strip and repaints the strip where it was and where it is.
     void moveSetup(const SetupPlacement& placement);
 
+    // What the view shows, to be drawn afresh at another resolution.
+    ViewScene scene(int index) const;
+    // What the view shows, pixel for pixel, at the screen's resolution.
+    QImage picture(int index) const;
+
 private:
     void updateShownGraphs();
 
@@ -68,6 +79,16 @@ private:
     // The graphs' canvases, in table order, for the drawing functions.
     std::vector<Canvas*> m_graphCanvases;
     GraphReadout* m_readout = nullptr;
+    int m_shown = 0;
+
+    // What has been drawn since the views were last cleared, so that a view
+    // can be drawn again: the frames, how often the graphs' frames were
+    // drawn, and the run on the graphs as far as it has come.
+    PlotRanges m_ranges;
+    ViewTexts m_texts;
+    double m_x0 = 0;
+    int m_graphFramePasses = 0;
+    std::optional<ViewScene::Run> m_run;
 };
 
 }  // namespace dryfriction

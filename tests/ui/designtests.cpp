@@ -138,8 +138,10 @@ TEST(WindowDesign, MenuTreeWithAccessKeys)
             out << a->objectName() + "=" + (a->isSeparator() ? QStringLiteral("-") : a->text());
         return out;
     };
-    EXPECT_EQ(items(top[0]->menu()), (QStringList{"theoryAction=Справка1", "problemsAction=Справка2",
-                                                  "coulombAction=Кулон", "amontonsAction=Амонтон"}));
+    EXPECT_EQ(items(top[0]->menu()),
+              (QStringList{"theoryAction=Справка1", "problemsAction=Справка2", "coulombAction=Кулон",
+                           "amontonsAction=Амонтон", "resultsSeparator=-", "saveGraphAction=Сохранить график…",
+                           "copyGraphAction=Копировать график", "saveDataAction=Сохранить данные…"}));
     EXPECT_EQ(items(top[1]->menu()),
               (QStringList{"instructionAction=Инструкция", "controlsAction=Управление", "helpSeparator=-",
                            "authorsAction=Авторы", "aboutAction=О программе"}));

@@ -7,6 +7,7 @@
 
 #include "ui/services.h"
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -119,6 +120,39 @@ public:
 
 private:
     std::function<void()> m_tick;
+};
+
+// Answers the save dialog with a path and a filter set by the test (an empty
+// path cancels), and records what the window asked.
+class FakeFileChooser final : public FileChooser {
+public:
+    struct Request {
+        QString title;
+        QString suggestedPath;
+        QStringList filters;
+    };
+
+    Choice chooseSaveFile(QWidget*, const QString& title, const QString& suggestedPath,
+                          const QStringList& filters) override
+    {
+        requests.push_back({title, suggestedPath, filters});
+        if (onChoose)
+            onChoose();
+        return answer;
+    }
+
+    Choice answer;
+    std::vector<Request> requests;
+    // Runs while the "dialog" is up, the way a modal dialog lets other code run.
+    std::function<void()> onChoose;
+};
+
+// Keeps the images the window puts on the clipboard.
+class FakeClipboard final : public ClipboardService {
+public:
+    void setImage(const QImage& image) override { images.push_back(image); }
+
+    std::vector<QImage> images;
 };
 
 // Counts the exits instead of ending the event loop, which would end every

@@ -42,6 +42,8 @@ struct WindowHarness {
     FakeDocuments documents;
     FakeClock clock;
     FakeExit exit;
+    FakeFileChooser files;
+    FakeClipboard clipboard;
     QStringList log;  // "beep 300", "Ошибка: text", ...
     std::unique_ptr<MainWindow> window;
 
@@ -49,7 +51,7 @@ struct WindowHarness {
     {
         tone.onPlay = [this](int ms) { log << QStringLiteral("beep %1").arg(ms); };
         messages.onShow = [this](const ShownMessage& m) { log << m.title + ": " + m.text; };
-        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit});
+        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
         window->show();
         (void)QTest::qWaitForWindowExposed(window.get());
         log.clear();

@@ -460,6 +460,18 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Сохранить график…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать график</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Ошибка</source>
         <translation type="unfinished"></translation>
     </message>
@@ -512,6 +524,51 @@
     </message>
     <message>
         <source>О ПРОГРАММЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::ResultExport</name>
+    <message>
+        <source>изображение не удалось построить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл
+%1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить данные</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отсчёты</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

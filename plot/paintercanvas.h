@@ -1,0 +1,49 @@
+#pragma once
+
+#include "plot/canvas.h"
+
+#include <QColor>
+#include <QFont>
+
+class QPainter;
+
+namespace dryfriction {
+
+// A canvas that draws with a painter the caller holds, in logical pixels with
+// (0, 0) at the top-left corner: onto a vector device (an SVG or PDF page)
+// the view comes out as lines, boxes and text that scale without steps.
+//
+// The geometry is that of an ImageCanvas at one device pixel per logical
+// pixel: lines join pixel centres, a width-1 line is dashed 4 on, 2 off, a
+// box covers the pixels of both its corners, a dot is a square of the line
+// width, text stands with its top-left corner at the pixel of the current
+// point. Nothing is drawn outside the canvas.
+class PainterCanvas : public Canvas {
+public:
+    PainterCanvas(QPainter& painter, QSize logical);
+
+    QSize logicalSize() const override { return m_logicalSize; }
+
+    void setBackColor(const QColor& color) { m_backColor = color; }
+    void setForeColor(const QColor& color) { m_foreColor = color; }
+    void setFont(const QFont& font) { m_font = font; }
+
+    void clear() override;
+    void line(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void lineTo(double x2, double y2, const QColor& color) override;
+    void fillBox(double x1, double y1, double x2, double y2, const QColor& color) override;
+    void dot(double x, double y) override;
+    void dot(double x, double y, const QColor& color) override;
+    void drawText(const QString& text) override;
+
+private:
+    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);
+
+    QPainter& m_painter;
+    QSize m_logicalSize;
+    QColor m_backColor = Qt::white;
+    QColor m_foreColor = Qt::black;
+    QFont m_font;
+};
+
+}  // namespace dryfriction

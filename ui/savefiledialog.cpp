@@ -1,0 +1,21 @@
+#include "ui/savefiledialog.h"
+
+#include <QFileDialog>
+
+namespace dryfriction {
+
+FileChooser::Choice SaveFileDialog::chooseSaveFile(QWidget* parent, const QString& title,
+                                                   const QString& suggestedPath, const QStringList& filters)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(filters);
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(),
+            static_cast<int>(std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter())))};
+}
+
+}  // namespace dryfriction
