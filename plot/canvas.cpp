@@ -22,6 +22,11 @@ void Canvas::setLineStyle(LineStyle style)
     m_lineStyle = style;
 }
 
+void Canvas::setSmoothLines(bool smooth)
+{
+    m_smoothLines = smooth;
+}
+
 void Canvas::setCurrentX(double x)
 {
     m_currentX = x;
@@ -38,6 +43,14 @@ QPointF Canvas::toPixel(double x, double y) const
     const double px = (x - m_x1) / (m_x2 - m_x1) * size.width();
     const double py = (y - m_y1) / (m_y2 - m_y1) * size.height();
     return {px, py};
+}
+
+QPointF Canvas::fromPixel(QPointF pixel) const
+{
+    const QSize size = logicalSize();
+    const double x = m_x1 + pixel.x() / size.width() * (m_x2 - m_x1);
+    const double y = m_y1 + pixel.y() / size.height() * (m_y2 - m_y1);
+    return {x, y};
 }
 
 double Canvas::userWidth(double px) const
