@@ -1,5 +1,6 @@
 #include "plot/animationstrip.h"
 
+#include "plot/axislabels.h"
 #include "plot/gridstride.h"
 #include "plot/imagecanvas.h"
 #include "plot/plotcolors.h"
@@ -9,6 +10,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
+#include <vector>
 
 namespace dryfriction {
 
@@ -39,33 +42,69 @@ SetupPlacement drawAnimationStrip(Canvas& strip, const PlotRanges& r, double x0,
     const double xDivisions = 2 * r.xMax;
     const double xStep = (r.animRight - r.animLeft) / xDivisions;
 
-    strip.setLineWidth(1);
-    strip.fillBox(-1, r.animBottom, 1, r.animTop, kBandColor);
-
     // One grid line per unit of the stagnation half-width, thinned when
-    // there would be too many.
+    // there would be too many; labels just below the axis, each right of its
+    // line, as many as have room, 0 among them. Where they go is settled
+    // first, so that the caption can keep clear of them.
     const double halfUnits = xDivisions / 2;
-    if (std::isfinite(halfUnits) && halfUnits >= 1 && halfUnits <= 1e15) {
-        const auto half = static_cast<long long>(std::floor(halfUnits));
-        const long long first = -half + 1, last = half - 1;
-        const long long stride = gridStride(first, last);
-        const std::string separator = decimalPoint.toStdString();
+    const bool grid = std::isfinite(halfUnits) && halfUnits >= 1 && halfUnits <= 1e15;
+    const long long half = grid ? static_cast<long long>(std::floor(halfUnits)) : 0;
+    const long long first = -half + 1, last = half - 1;
+    const long long stride = grid ? gridStride(first, last) : 1;
+    const std::string separator = decimalPoint.toStdString();
+    const auto label = [&](double x) { return QString::fromStdString(formatGridLabel(x, separator)); };
+
+    std::vector<AxisLabel> labels;
+    LabelBoxes boxes(QRectF(QPointF(0, 0), QSizeF(strip.logicalSize())));
+    const QPointF origin = strip.toPixel(0, 0);
+    if (grid) {
+        const double widest = std::max(strip.textSize(label(static_cast<double>(first) * xStep)).width(),
+                                       strip.textSize(label(static_cast<double>(last) * xStep)).width());
+        const double unitPx = std::abs(strip.toPixel(xStep, 0).x() - origin.x());
+        const long long labelled = labelStride(unitPx, widest, stride);
+        const double labelTop = std::max(pixelFloor(strip.toPixel(0, 0.04 * r.animBottom).y()),
+                                         pixelFloor(origin.y()) + kLabelClearancePx);
+        const long long from = (first / labelled) * labelled;
+        for (long long k = from < first ? from + labelled : from; k <= last; k += labelled) {
+            const double x = static_cast<double>(k) * xStep;
+            const QString text = label(x);
+            const QPointF corner(pixelFloor(strip.toPixel(x, 0).x()) + kLabelClearancePx, labelTop);
+            labels.push_back({x, text, QRectF(corner, strip.textSize(text)), false});
+        }
+        takeLabelBoxes(boxes, labels);
+    }
+
+    // The caption moves down past the labels.
+    const QRectF meant(strip.toPixel(r.animRight - 0.03 * (r.animRight - r.animLeft), 0.15 * r.animBottom),
+                       strip.textSize(caption));
+    std::vector<AxisLabel*> shownLabels;
+    for (AxisLabel& l : labels)
+        shownLabels.push_back(&l);
+    const QRectF captionBox = placeCaption(boxes, shownLabels, meant, QPointF(0, 1));
+
+    strip.setLineWidth(1);
+    strip.setSmoothLines(false);
+    strip.fillBox(-1, r.animBottom, 1, r.animTop, kBandColor);
+    if (grid) {
+        auto next = labels.begin();
         for (long long k = (first / stride) * stride; k <= last; k += stride) {
             if (k < first)
                 continue;
             const double x = static_cast<double>(k) * xStep;
             strip.line(x, r.animBottom, x, r.animTop, kGridColor);
             strip.dot(x, 0.04 * r.animBottom);
-            strip.drawText(QString::fromStdString(formatGridLabel(x, separator)));
+            if (next != labels.end() && next->value == x) {
+                if (next->shown)
+                    printInBox(strip, next->box, next->text);
+                ++next;
+            }
         }
     }
 
     strip.setLineWidth(3);
     strip.line(0, r.animBottom, 0, r.animTop, kAxisColor);
     strip.line(r.animLeft, 0, r.animRight, 0, kAxisColor);
-    strip.setCurrentX(r.animRight - 0.03 * (r.animRight - r.animLeft));
-    strip.setCurrentY(0.15 * r.animBottom);
-    strip.drawText(caption);
+    printInBox(strip, captionBox, caption);
 
     // The load stands on the axis centred on x0; the spring runs from the
     // wall to the load's left side.

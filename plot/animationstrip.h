@@ -30,7 +30,8 @@ struct SetupPlacement {
 };
 
 // The coordinate strip: the grey band |x| <= 1, a light-green grid every unit
-// with "#0.00" labels, the black axes and the caption; and the set-up at its
+// with "#0.00" labels below the axis where they have room (as on the graphs,
+// see graphframe.h), the black axes and the caption clear of the labels; and the set-up at its
 // start, the load centred on x0. Pixel sizes are turned into user units with
 // the canvas's scale and size. A spring that would be narrower than nothing
 // (a strip narrower than the load) has width 0. Leaves the line width at 3.

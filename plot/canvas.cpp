@@ -22,6 +22,11 @@ void Canvas::setLineStyle(LineStyle style)
     m_lineStyle = style;
 }
 
+void Canvas::setSmoothLines(bool smooth)
+{
+    m_smoothLines = smooth;
+}
+
 void Canvas::setCurrentX(double x)
 {
     m_currentX = x;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPointF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 namespace dryfriction {
@@ -30,6 +31,10 @@ public:
     // Line width in pixels (1 or 3) and style for what follows.
     virtual void setLineWidth(int px);
     virtual void setLineStyle(LineStyle style);
+    // Whether the lines that follow are smoothed (antialiased). Curves are,
+    // so that they do not look stepped on a scaled screen; grid lines, axes
+    // and markers are not, so that they stay one sharp pixel wide.
+    virtual void setSmoothLines(bool smooth);
     // A line from (x1, y1) to (x2, y2); the current point becomes (x2, y2).
     virtual void line(double x1, double y1, double x2, double y2, const QColor& color) = 0;
     // A line from the current point to (x2, y2), which becomes the current point.
@@ -50,6 +55,9 @@ public:
 
     // The size on the screen in logical pixels.
     virtual QSize logicalSize() const = 0;
+    // The box, in logical pixels, that drawText fills with this text: its
+    // advance across and the font's height (ascent plus descent) down.
+    virtual QSizeF textSize(const QString& text) const = 0;
 
     // User coordinates to logical pixels (fractional; non-finite when the
     // point or the scale is). Pixel column c covers [c, c + 1).
@@ -63,6 +71,7 @@ public:
     double scaleBottom() const { return m_y2; }
     int lineWidth() const { return m_lineWidth; }
     LineStyle lineStyle() const { return m_lineStyle; }
+    bool smoothLines() const { return m_smoothLines; }
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
 
@@ -82,6 +91,7 @@ private:
     double m_x1 = 0, m_y1 = 0, m_x2 = 1, m_y2 = 1;
     int m_lineWidth = 1;
     LineStyle m_lineStyle = LineStyle::Solid;
+    bool m_smoothLines = false;
     double m_currentX = 0, m_currentY = 0;
 };
 

@@ -1,12 +1,16 @@
 #include "plot/graphframe.h"
 
+#include "plot/axislabels.h"
 #include "plot/gridstride.h"
 #include "plot/plotcolors.h"
 
 #include "model/numberformat.h"
 
+#include <QRectF>
+
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace dryfriction {
 
@@ -34,6 +38,17 @@ long long firstMultiple(long long k, long long stride)
 {
     const long long rem = ((k % stride) + stride) % stride;
     return rem == 0 ? k : k + stride - rem;
+}
+
+// The top of a label beside the time axis at row `axisRow`: at its nominal
+// row, but never closer to the axis than the clearance, on the side the
+// nominal row lies.
+double timeLabelTop(double nominalRow, double axisRow, double height)
+{
+    const double axis = pixelFloor(axisRow);
+    if (nominalRow >= axisRow)
+        return std::max(pixelFloor(nominalRow), axis + kLabelClearancePx);
+    return std::min(pixelFloor(nominalRow), std::floor(axis - kLabelClearancePx + 1 - height));
 }
 
 }  // namespace
@@ -68,38 +83,16 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
     const double top = graph.top(r);
     const double bottom = graph.bottom(r);
     const double verticalsEnd = graph.verticalsEndAtZero ? 0.0 : bottom;
+    const QPointF origin = canvas.toPixel(0, 0);
+    const double textHeight = canvas.textSize(QStringLiteral("0")).height();
 
-    canvas.setLineWidth(1);
-    if (graph.stagnationBand)
-        canvas.fillBox(left, -1, right, 1, kBandColor);
+    // Where the labels go is settled before anything is drawn: the value
+    // labels first, 0 before all, then the time labels where they find room,
+    // then the two captions around them.
+    LabelBoxes boxes(QRectF(QPointF(0, 0), QSizeF(canvas.logicalSize())));
 
-    // One vertical line per time division; none with fewer than two
-    // divisions (nor for a duration below 1, which has no step at all). A
-    // graph of a quantity across has one per unit, symmetric about 0.
-    long long firstAcross = 1;
-    long long lastAcross = grid.divisions - 1;
-    double stepAcross = grid.step;
-    if (!acrossTime(graph)) {
-        const long long half = wholeUnits(right);
-        firstAcross = -half + 1;
-        lastAcross = half - 1;
-        stepAcross = 1;
-    }
-    if (lastAcross >= firstAcross && stepAcross > 0) {
-        const long long stride = gridStride(firstAcross, lastAcross);
-        for (long long k = firstMultiple(firstAcross, stride); k <= lastAcross; k += stride) {
-            // Across a quantity the line at 0 lies under the vertical axis,
-            // whose own label reads 0 already.
-            if (k == 0)
-                continue;
-            const double t = static_cast<double>(k) * stepAcross;
-            canvas.line(t, top, t, verticalsEnd, kGridColor);
-            canvas.dot(t, graph.timeLabelLevel * top);
-            canvas.drawText(gridLabel(t, decimalPoint));
-        }
-    }
-
-    // One horizontal line per division of the value range.
+    // One horizontal line per division of the value range, each label just
+    // below its line and right of the vertical axis.
     const double divisions = graph.fixedDivisions > 0 ? graph.fixedDivisions : top - bottom;
     const double step = (top - bottom) / divisions;
     long long first = 1;
@@ -109,13 +102,105 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
         first = -half + 1;
         last = half - 1;
     }
+    const long long valueStride = last >= first ? gridStride(first, last) : 1;
+    std::vector<AxisLabel> valueLabels;
     if (last >= first) {
-        const long long stride = gridStride(first, last);
-        for (long long k = firstMultiple(first, stride); k <= last; k += stride) {
+        const double unitPx = std::abs(canvas.toPixel(0, step).y() - origin.y());
+        const long long labelled = labelStride(unitPx, textHeight, valueStride);
+        for (long long k = firstMultiple(first, labelled); k <= last; k += labelled) {
+            const double y = static_cast<double>(k) * step;
+            const QString text = gridLabel(y, decimalPoint);
+            const QPointF corner(pixelFloor(origin.x()) + kLabelClearancePx,
+                                 pixelFloor(canvas.toPixel(0, y).y()) + kLabelClearancePx);
+            valueLabels.push_back({y, text, QRectF(corner, canvas.textSize(text)), false});
+        }
+        takeLabelBoxes(boxes, valueLabels);
+    }
+
+    // One vertical line per time division; none with fewer than two
+    // divisions (nor for a duration below 1, which has no step at all). A
+    // graph of a quantity across has one per unit, symmetric about 0, but
+    // none at 0 itself: the vertical axis lies there, and the value labels
+    // already name 0. Each label right of its line, clear of the
+    // horizontal axis.
+    long long firstAcross = 1;
+    long long lastAcross = grid.divisions - 1;
+    double stepAcross = grid.step;
+    if (!acrossTime(graph)) {
+        const long long half = wholeUnits(right);
+        firstAcross = -half + 1;
+        lastAcross = half - 1;
+        stepAcross = 1;
+    }
+    const bool verticals = lastAcross >= firstAcross && stepAcross > 0;
+    const long long timeStride = verticals ? gridStride(firstAcross, lastAcross) : 1;
+    std::vector<AxisLabel> timeLabels;
+    if (verticals) {
+        const double firstValue = static_cast<double>(firstAcross) * stepAcross;
+        const double lastValue = static_cast<double>(lastAcross) * stepAcross;
+        const double widest = std::max(canvas.textSize(gridLabel(firstValue, decimalPoint)).width(),
+                                       canvas.textSize(gridLabel(lastValue, decimalPoint)).width());
+        const double unitPx = std::abs(canvas.toPixel(stepAcross, 0).x() - origin.x());
+        const long long labelled = labelStride(unitPx, widest, timeStride);
+        const double nominalRow = canvas.toPixel(0, graph.timeLabelLevel * top).y();
+        const double labelTop = timeLabelTop(nominalRow, origin.y(), textHeight);
+        for (long long k = firstMultiple(firstAcross, labelled); k <= lastAcross; k += labelled) {
+            if (k == 0)
+                continue;
+            const double t = static_cast<double>(k) * stepAcross;
+            const QString text = gridLabel(t, decimalPoint);
+            const QPointF corner(pixelFloor(canvas.toPixel(t, 0).x()) + kLabelClearancePx, labelTop);
+            timeLabels.push_back({t, text, QRectF(corner, canvas.textSize(text)), false});
+        }
+        takeLabelBoxes(boxes, timeLabels);
+    }
+
+    // The value caption moves right past the labels at the top, the time
+    // caption away from the time axis past the time labels.
+    std::vector<AxisLabel*> all;
+    for (AxisLabel& label : valueLabels)
+        all.push_back(&label);
+    for (AxisLabel& label : timeLabels)
+        all.push_back(&label);
+    const QRectF captionBox = placeCaption(
+        boxes, all, QRectF(canvas.toPixel(0.03 * (right - left), top), canvas.textSize(caption)), QPointF(1, 0));
+    const QPointF timeCaptionAt = canvas.toPixel(right - 0.08 * (right - left), graph.timeCaptionLevel * top);
+    const QRectF timeCaptionBox =
+        placeCaption(boxes, all, QRectF(timeCaptionAt, canvas.textSize(timeCaption)),
+                     QPointF(0, timeCaptionAt.y() >= origin.y() ? 1 : -1));
+
+    canvas.setLineWidth(1);
+    canvas.setSmoothLines(false);
+    if (graph.stagnationBand)
+        canvas.fillBox(left, -1, right, 1, kBandColor);
+
+    if (verticals) {
+        auto label = timeLabels.begin();
+        for (long long k = firstMultiple(firstAcross, timeStride); k <= lastAcross; k += timeStride) {
+            if (k == 0)
+                continue;
+            const double t = static_cast<double>(k) * stepAcross;
+            canvas.line(t, top, t, verticalsEnd, kGridColor);
+            canvas.dot(t, graph.timeLabelLevel * top);
+            if (label != timeLabels.end() && label->value == t) {
+                if (label->shown)
+                    printInBox(canvas, label->box, label->text);
+                ++label;
+            }
+        }
+    }
+
+    if (last >= first) {
+        auto label = valueLabels.begin();
+        for (long long k = firstMultiple(first, valueStride); k <= last; k += valueStride) {
             const double y = static_cast<double>(k) * step;
             canvas.line(left, y, right, y, kGridColor);
             canvas.dot(0, y);
-            canvas.drawText(gridLabel(y, decimalPoint));
+            if (label != valueLabels.end() && label->value == y) {
+                if (label->shown)
+                    printInBox(canvas, label->box, label->text);
+                ++label;
+            }
         }
     }
 
@@ -132,13 +217,8 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
             canvas.line(centre, -tick, centre, tick, kAxisColor);
     }
 
-    canvas.setCurrentX(0.03 * (right - left));
-    canvas.setCurrentY(top);
-    canvas.drawText(caption);
-
-    canvas.setCurrentX(right - 0.08 * (right - left));
-    canvas.setCurrentY(graph.timeCaptionLevel * top);
-    canvas.drawText(timeCaption);
+    printInBox(canvas, captionBox, caption);
+    printInBox(canvas, timeCaptionBox, timeCaption);
 }
 
 }  // namespace dryfriction

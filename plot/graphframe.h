@@ -16,11 +16,18 @@ namespace dryfriction {
 void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r);
 
 // The empty frame of a graph: the stagnation band if it has one, light-green
-// grid lines with "#0.00" labels (one per time division and one per division
-// of the value range, thinned when there would be too many), the black axes
-// of width 3, the stagnation segment if it has one, and the two captions
-// (`timeCaption` names the horizontal axis). Text is printed in the canvas's own font
-// and foreground colour. Leaves the canvas with a line width of 3.
+// The empty frame of a graph: the stagnation band if it has one, light-green
+// grid lines (one per time division, or per unit of a quantity across, and
+// one per division of the value range, thinned when there would be too
+// many), the black axes of width 3, the stagnation segment if it has one,
+// "#0.00" labels and the two captions (`timeCaption` names the horizontal
+// axis). A line gets a label only where the labels have room, at a regular
+// stride that keeps 0 (see labelStride); labels sit clear of the axes and of
+// their own line, the value labels right of the vertical axis just below
+// their line, the labels across right of their line beside the horizontal
+// axis; the captions move off the labels. Text is printed in the canvas's own
+// font and foreground colour, measured as the canvas measures it. Leaves the
+// canvas with a line width of 3, not smoothed.
 void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
                     const TimeGrid& grid, const QString& caption, const QString& timeCaption,
                     const QString& decimalPoint);

@@ -2,6 +2,7 @@
 
 #include "plot/segmentclip.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
 
@@ -81,10 +82,13 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
     const double margin = penWidth + 2;
     if (!clipSegment(a, b, -margin, m_image.width() + margin, m_image.height() + margin))
         return;
-    a = QPointF(snap(a.x()), snap(a.y()));
-    b = QPointF(snap(b.x()), snap(b.y()));
+    const bool smooth = smoothLines();
+    if (!smooth) {
+        a = QPointF(snap(a.x()), snap(a.y()));
+        b = QPointF(snap(b.x()), snap(b.y()));
+    }
     const bool dashed = lineStyle() == LineStyle::Dashed && lineWidth() == 1;
-    m_pending.push_back({a, b, color, penWidth, dashed});
+    m_pending.push_back({a, b, color, penWidth, dashed, smooth});
     if (m_pending.size() >= kMaxPendingLines)
         drawPendingLines();
 }
@@ -106,6 +110,7 @@ void ImageCanvas::drawPendingLines() const
             pen.setCapStyle(Qt::SquareCap);
         }
         painter.setPen(pen);
+        painter.setRenderHint(QPainter::Antialiasing, line.smooth);
         if (line.a == line.b)
             painter.drawPoint(line.a);
         else
@@ -177,6 +182,14 @@ void ImageCanvas::dot(double x, double y, const QColor& color)
 {
     drawDot(x, y, color);
     setCurrentPoint(x, y);
+}
+
+QSizeF ImageCanvas::textSize(const QString& text) const
+{
+    // Measured on the image, whose resolution is that of the screen times
+    // the device pixel ratio, as drawText prints.
+    const QFontMetricsF metrics(m_font, &m_image);
+    return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / m_dpr;
 }
 
 void ImageCanvas::drawText(const QString& text)

@@ -17,9 +17,10 @@ namespace dryfriction {
 // clear() or setSize, whether anything shows the image or not.
 //
 // User coordinates are mapped to pixels here, not by a painter transform, so
-// line widths stay in pixels. Lines are drawn without antialiasing: width 1
-// lines cover exactly one pixel row or column, and the dashed style is the
-// platform's dash line (4 pixels on, 2 off at width 1).
+// line widths stay in pixels. Lines are drawn without antialiasing unless
+// smoothing is asked for: width 1 lines then cover exactly one pixel row or
+// column, and the dashed style is the platform's dash line (4 pixels on, 2
+// off at width 1). Smoothed lines keep their fractional device coordinates.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas();
@@ -28,6 +29,7 @@ public:
     // A fresh image of this size, cleared to the back colour.
     void setSize(QSize logical, qreal devicePixelRatio = 1.0);
     QSize logicalSize() const override { return m_logicalSize; }
+    QSizeF textSize(const QString& text) const override;
     qreal devicePixelRatio() const { return m_dpr; }
     // The image in device pixels (its own devicePixelRatio is left at 1).
     // Every line drawn so far is in it.
@@ -59,6 +61,7 @@ private:
         QColor color;
         int penWidth = 1;
         bool dashed = false;
+        bool smooth = false;
     };
 
     // Lines are collected and drawn together with one painter, before

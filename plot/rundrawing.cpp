@@ -54,11 +54,13 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
 
     canvas.setLineWidth(1);
     canvas.setLineStyle(LineStyle::Dashed);
+    canvas.setSmoothLines(false);
 
     if (!acrossTime(graph)) {
         drawStopMarks(canvas, graph, r, p, c);
         canvas.setLineWidth(3);
         canvas.setLineStyle(LineStyle::Solid);
+        canvas.setSmoothLines(true);
         const MotionSample start = initialSample(p);
         canvas.dot(acrossValue(graph, start), graph.value(start), kRed);
         return;
@@ -77,14 +79,18 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
 
     // The swings shrink by the same amount every half-swing: their peaks lie
     // on two straight lines, worth showing from three half-swings on.
+    // Slanted lines are smoothed so that they do not look stepped; the
+    // markers, upright, stay sharp.
     if (graph.envelope && c.halfSwings >= 3) {
         const Envelope e = envelope(c);
+        canvas.setSmoothLines(true);
         canvas.line(0, e.upperStart, e.endTime, 0, kMagenta);
         canvas.line(0, e.lowerStart, e.endTime, 0, kMagenta);
     }
 
     canvas.setLineWidth(3);
     canvas.setLineStyle(LineStyle::Solid);
+    canvas.setSmoothLines(true);
 
     canvas.setCurrentX(r.graphRight / 2.0);
     canvas.setCurrentY(top);

@@ -19,12 +19,13 @@ namespace dryfriction {
 // What a run draws on a graph before its first sample, in this order: dashed
 // markers of width 1 for k = 0 .. halfSwings, red at the stop times
 // firstStop + k*pi (Vx = 0 there) and blue at the extreme-velocity times
-// firstStop + (2k - 1)*pi/2; the magenta envelope where the graph shows one
-// and there are three half-swings or more; then, at width 3, the two legend
-// lines and the red start point at t = 0, from which the trace sets out. A
-// graph of a quantity across gets, instead of the markers and the legend, a
-// short dashed red mark across its horizontal axis at every stop within the
-// duration, then its red start point.
+// firstStop + (2k - 1)*pi/2; the magenta envelope, smoothed, where the graph
+// shows one and there are three half-swings or more; then, at width 3, the
+// two legend lines and the red start point at t = 0, from which the trace
+// sets out. A graph of a quantity across gets, instead of the markers and the
+// legend, a short dashed red mark across its horizontal axis at every stop
+// within the duration, then its red start point. Leaves the canvas solid, at
+// width 3 and smoothed for the trace.
 void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
                      const ProblemParameters& p, const MotionCharacteristics& c,
                      const QString& legendStops, const QString& legendExtremes);

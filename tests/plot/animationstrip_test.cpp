@@ -7,6 +7,7 @@
 #include "plot/imagecanvas.h"
 #include "plot/loadanimation.h"
 #include "plot/plotcolors.h"
+#include "plot/viewstyle.h"
 
 #include "model/characteristics.h"
 #include "model/motion.h"
@@ -55,31 +56,44 @@ QImage withSetup(const ImageCanvas& strip, const SetupPlacement& s)
 
 }  // namespace
 
-TEST(AnimationStrip, OneLabelledGridLinePerUnitAndTheCaption)
+TEST(AnimationStrip, OneGridLinePerUnitLabelsWhereTheyHaveRoomAndTheCaption)
 {
-    std::vector<Op> log;
-    RecordingCanvas strip{QStringLiteral("strip"), log};
-    drawStrip(strip, kStartupParameters);
+    // 26 pixels a unit leave room for a label on every second line at the
+    // start-up size, 79 on every line at full HD.
+    const struct {
+        QSize size;
+        int labels;
+        const char* firstLabel;
+    } rows[] = {{QSize(620, 212), 11, "-10.00"}, {QSize(1900, 755), 23, "-11.00"}};
+    for (const auto& row : rows) {
+        std::vector<Op> log;
+        RecordingCanvas strip{QStringLiteral("strip"), log, row.size};
+        strip.setFont(stripStyle().font);
+        drawStrip(strip, kStartupParameters);
 
-    QStringList labels;
-    int gridLines = 0;
-    for (std::size_t i = 0; i + 2 < log.size(); ++i) {
-        if (log[i].name == "line" && log[i].color == kGridColor) {
-            ++gridLines;
-            // The label stands just below the axis at the line's x.
-            ASSERT_EQ(log[i + 1].name, "dot");
-            EXPECT_EQ(log[i + 1].x1, log[i].x1);
-            EXPECT_GT(log[i + 1].y1, 0);
-            ASSERT_EQ(log[i + 2].name, "drawText");
-            labels << log[i + 2].text;
+        QStringList labels;
+        int gridLines = 0;
+        for (std::size_t i = 0; i + 2 < log.size(); ++i) {
+            if (log[i].name == "line" && log[i].color == kGridColor) {
+                ++gridLines;
+                // The dot stays just below the axis at the line's x.
+                ASSERT_EQ(log[i + 1].name, "dot");
+                EXPECT_EQ(log[i + 1].x1, log[i].x1);
+                EXPECT_GT(log[i + 1].y1, 0);
+                if (log[i + 2].name == "drawText") {
+                    labels << log[i + 2].text;
+                    EXPECT_GT(log[i + 2].x1, log[i].x1);  // right of its line
+                    EXPECT_GT(log[i + 2].y1, 0);          // below the axis
+                }
+            }
         }
+        EXPECT_EQ(gridLines, 23);
+        EXPECT_EQ(labels.size(), row.labels) << row.size.width();
+        EXPECT_EQ(labels.first(), row.firstLabel);
+        EXPECT_TRUE(labels.contains("0.00"));
+        EXPECT_EQ(log.back().text, "X");
+        EXPECT_EQ(strip.lineWidth(), 3);
     }
-    EXPECT_EQ(gridLines, 23);
-    EXPECT_EQ(labels.first(), "-11.00");
-    EXPECT_EQ(labels.last(), "11.00");
-    EXPECT_TRUE(labels.contains("0.00"));
-    EXPECT_EQ(log.back().text, "X");
-    EXPECT_EQ(strip.lineWidth(), 3);
 }
 
 TEST(AnimationStrip, AtTheSmallestRangeTheBandFillsTheStripAroundTheAxis)

@@ -3,6 +3,8 @@
 #include "plot/canvas.h"
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QString>
 
 #include <array>
@@ -79,6 +81,13 @@ public:
         m_log.back().text = text;
     }
     QSize logicalSize() const override { return m_size; }
+    // Text is measured in the font the graphs use unless told otherwise.
+    QSizeF textSize(const QString& text) const override
+    {
+        const QFontMetricsF metrics(m_font);
+        return {metrics.horizontalAdvance(text), metrics.height()};
+    }
+    void setFont(const QFont& font) { m_font = font; }
 
 private:
     void add(const char* name, double x1 = 0, double y1 = 0, double x2 = 0, double y2 = 0,
@@ -90,6 +99,7 @@ private:
     QString m_name;
     std::vector<Op>& m_log;
     QSize m_size;
+    QFont m_font{QStringLiteral("Times New Roman"), 9};
 };
 
 // The animation strip and the graphs, in the order of timeGraphs(), all
