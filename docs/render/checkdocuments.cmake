@@ -3,19 +3,22 @@
 # holds the Russian headings it must have. Run with cmake -P and
 #   -DDOC_DIR=<documents folder> -DPDFINFO=<pdfinfo> -DPDFTOTEXT=<pdftotext>
 
+cmake_minimum_required(VERSION 3.25)
+
 if(NOT PDFINFO OR NOT PDFTOTEXT)
   message(FATAL_ERROR "pdfinfo and pdftotext (package poppler-utils) are needed")
 endif()
 
 # Document, then texts its extracted text must contain, separated by "|".
 set(expectations
-  "spravka|Силы, действующие на груз|Закон Кулона|Зона застоя|Вязкое трение|tau_0|П_end"
+  "spravka|Установка и силы, действующие на груз|Закон Кулона|Зона застоя|Сухое трение и вязкое|tau_0|П_end"
   "spravka2|Задача 1|Задача 6|dryfriction-table|Ответы"
   "Coulomb|Кулон"
   "Amontons|Амонтон"
   "uprav|ПУСК|СТОП|Замедление|Масса должна быть больше нуля! Не вводите заново, а исправьте!|фазовый портрет|Сохранить данные")
 
 set(failures "")
+string(ASCII 12 form_feed)
 foreach(entry IN LISTS expectations)
   string(REPLACE "|" ";" parts "${entry}")
   list(POP_FRONT parts name)
@@ -30,7 +33,7 @@ foreach(entry IN LISTS expectations)
     string(APPEND failures "\n${name}.pdf: pdfinfo cannot read it")
     continue()
   endif()
-  if(NOT info MATCHES "Page size: +595\\.[0-9]+ x 841\\.[0-9]+ pts \\(A4\\)")
+  if(NOT info MATCHES "Page size: +595(\\.[0-9]+)? x 84[12](\\.[0-9]+)? pts \\(A4\\)")
     string(APPEND failures "\n${name}.pdf: not A4 portrait")
   endif()
   string(REGEX MATCH "Pages: +([0-9]+)" _ "${info}")
@@ -41,8 +44,10 @@ foreach(entry IN LISTS expectations)
     string(APPEND failures "\n${name}.pdf: pdftotext cannot read it")
     continue()
   endif()
-  # pdftotext ends each page with a form feed: every page has text and its number.
-  string(REPLACE "\f" ";" page_texts "${text}")
+  # pdftotext ends each page with a form feed: every page has text and its
+  # number. (Semicolons would split the list of pages, so they go first.)
+  string(REPLACE ";" "," text "${text}")
+  string(REPLACE "${form_feed}" ";" page_texts "${text}")
   foreach(page RANGE 1 ${pages})
     math(EXPR index "${page} - 1")
     list(GET page_texts ${index} page_text)
@@ -54,8 +59,10 @@ foreach(entry IN LISTS expectations)
       string(APPEND failures "\n${name}.pdf: page ${page} has no Russian text")
     endif()
   endforeach()
+  # Lines of a paragraph or a table cell break anywhere.
+  string(REGEX REPLACE "[ \n]+" " " flat_text "${text}")
   foreach(expected IN LISTS parts)
-    string(FIND "${text}" "${expected}" at)
+    string(FIND "${flat_text}" "${expected}" at)
     if(at EQUAL -1)
       string(APPEND failures "\n${name}.pdf: no \"${expected}\" in its text")
     endif()

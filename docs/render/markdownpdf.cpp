@@ -102,7 +102,7 @@ void styleTables(QTextDocument& doc)
         format.setBorder(pointsToLayout(0.5));
         format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
         format.setBorderBrush(Qt::black);
-        format.setBorderCollapse(true);
+        format.setBorderCollapse(false);
         format.setCellPadding(pointsToLayout(2.5));
         format.setCellSpacing(0);
         format.setTopMargin(pointsToLayout(4));
