@@ -20,6 +20,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
 #include <cstdio>
@@ -105,6 +106,8 @@ void styleTables(QTextDocument& doc)
         format.setBorderCollapse(false);
         format.setCellPadding(pointsToLayout(2.5));
         format.setCellSpacing(0);
+        // A table that runs onto the next page repeats its header row there.
+        format.setHeaderRowCount(1);
         format.setTopMargin(pointsToLayout(4));
         format.setBottomMargin(pointsToLayout(6));
         table->setFormat(format);
@@ -119,8 +122,13 @@ void styleTables(QTextDocument& doc)
 void keepHeadingsWithText(QTextDocument& doc)
 {
     const QSizeF page = doc.pageSize();
+    // A line pushed to the next page leaves its block starting on the page
+    // before, so the page of a block is that of its first line.
     auto pageOf = [&](const QTextBlock& block) {
-        return static_cast<int>(doc.documentLayout()->blockBoundingRect(block).top() / page.height());
+        double top = doc.documentLayout()->blockBoundingRect(block).top();
+        if (block.layout() && block.layout()->lineCount() > 0)
+            top += block.layout()->lineAt(0).y();
+        return static_cast<int>(top / page.height());
     };
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QTextBlock next = block.next();
