@@ -1,0 +1,234 @@
+// Renders one Markdown document to an A4 PDF: real text in a font with
+// Cyrillic letters, margins, a running page number in the footer, and the
+// figures the Markdown names, scaled to the width of the text.
+// Usage: dryfriction-markdownpdf <input.md> <output.pdf> <figure folder> <title>
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPalette>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextLayout>
+#include <QTextTable>
+
+#include <cstdio>
+
+namespace {
+
+// Printer dots per inch: text is vector anyway; this is the unit of layout.
+constexpr int kResolution = 300;
+constexpr double kMarginMm = 20;
+constexpr double kFooterMm = 10;
+constexpr double kBodyPoints = 11;
+
+// The text layout measures margins, borders and image sizes in pixels of a
+// 96 dpi screen and scales them to the printer itself; the page size and
+// the footer are in printer dots.
+constexpr double kLayoutDpi = 96;
+
+double mmToDots(double mm)
+{
+    return mm / 25.4 * kResolution;
+}
+
+double mmToLayout(double mm)
+{
+    return mm / 25.4 * kLayoutDpi;
+}
+
+double pointsToLayout(double points)
+{
+    return points / 72.0 * kLayoutDpi;
+}
+
+// Loads every image the document names from the figure folder and makes it
+// as wide as the text (or the fraction of it its title asks for, "60%"),
+// keeping its proportions.
+bool placeImages(QTextDocument& doc, const QDir& figures, double textWidth)
+{
+    bool ok = true;
+    static const QRegularExpression percent(QStringLiteral("^(\\d+)%$"));
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat())
+                continue;
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            const QString name = format.name();
+            QImage image(figures.filePath(name));
+            if (image.isNull()) {
+                std::fprintf(stderr, "missing figure %s\n", qPrintable(figures.filePath(name)));
+                ok = false;
+                continue;
+            }
+            doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+            double share = 1.0;
+            const auto match = percent.match(format.property(QTextFormat::ImageTitle).toString());
+            if (match.hasMatch())
+                share = match.captured(1).toDouble() / 100.0;
+            const double width = textWidth * share;
+            format.setWidth(width);
+            format.setHeight(width * image.height() / image.width());
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    return ok;
+}
+
+// Thin ruled tables spanning the text width, with some air in the cells.
+void styleTables(QTextDocument& doc)
+{
+    QTextCursor cursor(&doc);
+    const auto frames = doc.rootFrame()->childFrames();
+    for (QTextFrame* frame : frames) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        QTextTableFormat format = table->format();
+        format.setBorder(pointsToLayout(0.5));
+        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        format.setBorderBrush(Qt::black);
+        format.setBorderCollapse(false);
+        format.setCellPadding(pointsToLayout(2.5));
+        format.setCellSpacing(0);
+        // A table that runs onto the next page repeats its header row there.
+        format.setHeaderRowCount(1);
+        format.setTopMargin(pointsToLayout(4));
+        format.setBottomMargin(pointsToLayout(6));
+        table->setFormat(format);
+    }
+}
+
+// A heading is never the last line of a page: when the block after a heading
+// starts on the next page, the heading moves there too. Moving one heading
+// moves the pages after it, so the document is laid out afresh (setting the
+// page size lays out everything again; a partial relayout of a document
+// with pictures is not to be trusted) and checked again, heading by heading.
+void keepHeadingsWithText(QTextDocument& doc)
+{
+    const QSizeF page = doc.pageSize();
+    // A line pushed to the next page leaves its block starting on the page
+    // before, so the page of a block is that of its first line.
+    auto pageOf = [&](const QTextBlock& block) {
+        double top = doc.documentLayout()->blockBoundingRect(block).top();
+        if (block.layout() && block.layout()->lineCount() > 0)
+            top += block.layout()->lineAt(0).y();
+        return static_cast<int>(top / page.height());
+    };
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const QTextBlock next = block.next();
+        if (block.blockFormat().headingLevel() == 0 || !next.isValid() || pageOf(next) == pageOf(block))
+            continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
+        doc.setPageSize(page);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <input.md> <output.pdf> <figure folder> <title>\n", argv[0]);
+        return 2;
+    }
+    QFile input(QString::fromLocal8Bit(argv[1]));
+    if (!input.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", argv[1]);
+        return 1;
+    }
+    const QString markdown = QString::fromUtf8(input.readAll());
+    const QString outputName = QString::fromLocal8Bit(argv[2]);
+
+    // Written beside the target and renamed at the end, so that a failed
+    // render never leaves a half-written document the build would take as done.
+    QSaveFile output(outputName);
+    if (!output.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", argv[2]);
+        return 1;
+    }
+    QPdfWriter writer(&output);
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(QString::fromLocal8Bit(argv[4]));
+    writer.setCreator(QStringLiteral("dryfriction"));
+
+    const QSizeF page(writer.width(), writer.height());
+    const double margin = mmToDots(kMarginMm);
+    const double footer = mmToDots(kFooterMm);
+    const double layoutMargin = mmToLayout(kMarginMm);
+
+    // Everything about the content is settled before the layout first
+    // measures it on the printer; then setting the page size lays it out.
+    QTextDocument doc;
+    // Liberation Serif has the metrics of Times New Roman and the Cyrillic letters.
+    QFont body(QStringLiteral("Liberation Serif"));
+    body.setPointSizeF(kBodyPoints);
+    doc.setDefaultFont(body);
+    doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+
+    const double textWidth = page.width() - 2 * margin;
+    bool ok = placeImages(doc, QDir(QString::fromLocal8Bit(argv[3])), mmToLayout(210 - 2 * kMarginMm));
+    styleTables(doc);
+
+    // Each page is the whole sheet; the root frame's margins keep the text
+    // inside, and the bottom margin leaves room for the page number.
+    QTextFrameFormat rootFormat = doc.rootFrame()->frameFormat();
+    rootFormat.setLeftMargin(layoutMargin);
+    rootFormat.setRightMargin(layoutMargin);
+    rootFormat.setTopMargin(layoutMargin);
+    rootFormat.setBottomMargin(layoutMargin + mmToLayout(kFooterMm) / 2);
+    doc.rootFrame()->setFrameFormat(rootFormat);
+    doc.documentLayout()->setPaintDevice(&writer);
+    doc.setPageSize(page);
+    keepHeadingsWithText(doc);
+
+    QPainter painter(&writer);
+    QFont numberFont(body);
+    numberFont.setPointSizeF(kBodyPoints - 1);
+    const int pages = doc.pageCount();
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        const QRectF view(0, i * page.height(), page.width(), page.height());
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        doc.documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        painter.setFont(numberFont);
+        painter.setPen(Qt::black);
+        const QRectF footerBox(margin, page.height() - margin, textWidth, footer);
+        painter.drawText(footerBox, Qt::AlignHCenter | Qt::AlignVCenter,
+                         QStringLiteral("%1 из %2").arg(i + 1).arg(pages));
+    }
+    painter.end();
+    if (!ok || !output.commit()) {
+        std::fprintf(stderr, "could not render %s\n", argv[2]);
+        return 1;
+    }
+    std::printf("%s: %d pages\n", argv[2], pages);
+    return 0;
+}

@@ -1,0 +1,93 @@
+#include "windowshots.h"
+
+#include "ui/mainwindow.h"
+#include "ui/services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPixmap>
+
+#include <functional>
+#include <utility>
+
+namespace dryfriction {
+
+namespace {
+
+// Services that show nothing and never wait: the pictures need the window
+// only, and a run here goes as fast as it can be computed.
+class SilentMessages final : public MessageService {
+public:
+    void inform(QWidget*, const QString&, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return true; }
+};
+
+class SilentTone final : public ToneService {
+public:
+    void play(int, int) override {}
+};
+
+class NoDocuments final : public DocumentOpener {
+public:
+    bool openDocument(const QString&) override { return false; }
+    bool openText(const QString&) override { return false; }
+};
+
+// Keeps the pending pause; fireAll() lets the run go on without waiting.
+class ImmediateClock final : public PacingClock {
+public:
+    void start(int, std::function<void()> tick) override { m_tick = std::move(tick); }
+    void stop() override { m_tick = nullptr; }
+    bool isActive() const override { return static_cast<bool>(m_tick); }
+
+    void fireAll()
+    {
+        // A run of the start-up problem takes 796 pauses; the bound only
+        // guards against a run that never ends.
+        for (int i = 0; i < 1'000'000 && m_tick; ++i)
+            std::exchange(m_tick, nullptr)();
+    }
+
+private:
+    std::function<void()> m_tick;
+};
+
+class NoExit final : public ExitService {
+public:
+    void exitProgram() override {}
+};
+
+bool grabTo(QWidget& window, const QString& file)
+{
+    QApplication::processEvents();
+    return window.grab().save(file);
+}
+
+}  // namespace
+
+bool saveWindowShots(const QDir& dir)
+{
+    SilentMessages messages;
+    SilentTone tone;
+    NoDocuments documents;
+    ImmediateClock clock;
+    NoExit exit;
+    MainWindow window({&messages, &tone, &documents, &clock, &exit});
+    window.show();
+    bool ok = grabTo(window, dir.filePath(QStringLiteral("window-start.png")));
+
+    auto* start = window.findChild<QAbstractButton*>(QStringLiteral("startButton"));
+    auto* coordinate = window.findChild<QAbstractButton*>(QStringLiteral("coordinateOption"));
+    if (!start || !coordinate)
+        return false;
+    start->click();
+    clock.fireAll();
+    if (window.isRunning())
+        return false;
+    ok = grabTo(window, dir.filePath(QStringLiteral("window-run.png"))) && ok;
+    coordinate->click();
+    ok = grabTo(window, dir.filePath(QStringLiteral("window-coordinate.png"))) && ok;
+    return ok;
+}
+
+}  // namespace dryfriction
