@@ -2,6 +2,8 @@
 
 #include "plot/segmentclip.h"
 
+#include <QFontMetricsF>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 
@@ -48,8 +50,13 @@ void PainterCanvas::drawSegment(double x1, double y1, double x2, double y2, cons
     const double margin = lineWidth() + 2;
     if (!clipSegment(a, b, -margin, m_logicalSize.width() + margin, m_logicalSize.height() + margin))
         return;
-    a = QPointF(pixelOf(a.x()) + 0.5, pixelOf(a.y()) + 0.5);
-    b = QPointF(pixelOf(b.x()) + 0.5, pixelOf(b.y()) + 0.5);
+    // Straight lines join pixel centres and stay sharp; smoothed ones (the
+    // traces and the envelope) keep their fractional ends, antialiased.
+    const bool smooth = smoothLines();
+    if (!smooth) {
+        a = QPointF(pixelOf(a.x()) + 0.5, pixelOf(a.y()) + 0.5);
+        b = QPointF(pixelOf(b.x()) + 0.5, pixelOf(b.y()) + 0.5);
+    }
 
     QPen pen(color, lineWidth());
     const bool dashed = lineStyle() == LineStyle::Dashed && lineWidth() == 1;
@@ -61,6 +68,7 @@ void PainterCanvas::drawSegment(double x1, double y1, double x2, double y2, cons
         pen.setCapStyle(Qt::SquareCap);
     }
     m_painter.setPen(pen);
+    m_painter.setRenderHint(QPainter::Antialiasing, smooth);
     if (a == b)
         m_painter.drawPoint(a);
     else
@@ -127,6 +135,15 @@ void PainterCanvas::drawText(const QString& text)
     m_painter.setPen(m_foreColor);
     m_painter.drawText(QRectF(QPointF(pixelOf(d.x()), pixelOf(d.y())), QSizeF(kFar, kFar)),
                        Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+}
+
+QSizeF PainterCanvas::textSize(const QString& text) const
+{
+    // Measured as an image canvas of one device pixel per logical pixel
+    // measures it, so that the labels find the same places as on the screen.
+    static const QImage probe(1, 1, QImage::Format_RGB32);
+    const QFontMetricsF metrics(m_font, &probe);
+    return QSizeF(metrics.horizontalAdvance(text), metrics.height());
 }
 
 }  // namespace dryfriction

@@ -35,6 +35,7 @@ public:
     void dot(double x, double y) override;
     void dot(double x, double y, const QColor& color) override;
     void drawText(const QString& text) override;
+    QSizeF textSize(const QString& text) const override;
 
 private:
     void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);

@@ -25,6 +25,7 @@ public:
     void dot(double x, double y, const QColor&) override { setCurrentPoint(x, y); }
     void drawText(const QString&) override {}
     QSize logicalSize() const override { return {}; }
+    QSizeF textSize(const QString&) const override { return {}; }
 };
 
 }  // namespace

@@ -170,12 +170,14 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
     };
     int missing = 0;
     for (std::size_t k = 0; k < small.size(); k += 7)
-        missing += near(large, small[k] * 2, 3) ? 0 : 1;
-    EXPECT_EQ(missing, 0);
+        // An antialiased edge pixel at 1x lies half a pen's width out, whose
+        // double may fall on the blended rim of the wider pen: one more pixel of reach.
+        missing += near(large, small[k] * 2, 4) ? 0 : 1;
+    EXPECT_EQ(missing, 0) << "of " << small.size() / 7;
     int stray = 0;
     for (std::size_t k = 0; k < large.size(); k += 13)
-        stray += near(small, large[k] / 2, 2) ? 0 : 1;
-    EXPECT_EQ(stray, 0);
+        stray += near(small, large[k] / 2, 3) ? 0 : 1;
+    EXPECT_EQ(stray, 0) << "of " << large.size() / 13;
 }
 
 // A painter on an image of the view's size draws what the image canvas

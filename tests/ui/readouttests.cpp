@@ -173,7 +173,12 @@ TEST(Readout, OnlyWhereTheRunHasDrawn)
     h.clock.fireAll();
     hover(phase, phase->canvas().toPixel(ahead.x, ahead.vx));
     EXPECT_FALSE(readout(h).isEmpty());
+    // A new size draws the ended run again, still to be read off.
     h.window->refresh();
+    hover(phase, phase->canvas().toPixel(ahead.x, ahead.vx));
+    EXPECT_FALSE(readout(h).isEmpty());
+    // An edit clears the run, and nothing is left to read.
+    h.paste("timeEdit", QStringLiteral("30"));
     EXPECT_EQ(readout(h), QString());
     hover(phase, phase->canvas().toPixel(ahead.x, ahead.vx));
     EXPECT_EQ(readout(h), QString());
