@@ -463,15 +463,20 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Справочные документы открываются из текущей папки.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Программа не читает и не записывает файлов данных.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>О ПРОГРАММЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл «%1» не найден в папках
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справочные документы ищутся в текущей папке и рядом с программой.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
