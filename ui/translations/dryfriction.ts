@@ -280,6 +280,26 @@
     </message>
 </context>
 <context>
+    <name>dryfriction::CommandLine</name>
+    <message>
+        <source>Использование: dryfriction [--help] [--version] [ключи Qt]
+
+Моделирование колебаний груза на горизонтальной пружине при сухом (кулоновом)
+трении: анимация движения и графики координаты, скорости, энергии и пути
+в зависимости от времени.
+
+  -h, --help   вывести эту справку и выйти
+  --version    вывести версию программы и выйти
+
+Остальные ключи принимает Qt (например, -platform или -style).
+Справочные документы меню «Файл» и «Помощь» ищутся в текущей папке,
+затем в папке ../share/dryfriction/docs рядом с программой.
+Те же числа для таблиц и скриптов выводит программа dryfriction-table.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dryfriction::MainWindow</name>
     <message>
         <source>ПУСК</source>
@@ -420,12 +440,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ошибка</source>
+        <source>Файл «%1» не найден в папке
+%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Файл «%1» не найден в папке
+        <source>Файл «%1» не найден в папках
 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -463,20 +488,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Справочные документы ищутся в текущей папке и рядом с программой.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Программа не читает и не записывает файлов данных.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>О ПРОГРАММЕ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файл «%1» не найден в папках
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Справочные документы ищутся в текущей папке и рядом с программой.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
