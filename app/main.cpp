@@ -3,6 +3,7 @@
 
 #include "ui/application.h"
 #include "ui/applicationexit.h"
+#include "ui/commandline.h"
 #include "ui/desktopdocuments.h"
 #include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
@@ -13,8 +14,14 @@
 
 #include <QApplication>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    // --help and --version need no display: answered before Qt opens one.
+    if (const auto status = dryfriction::answerCommandLine(argc, argv, std::cout))
+        return *status;
+
     QApplication app(argc, argv);
     dryfriction::prepareApplication(app);
 

@@ -44,6 +44,7 @@ public:
 };
 class NoDocuments final : public DocumentOpener {
 public:
+    QStringList searchFolders() const override { return {}; }
     bool openDocument(const QString&) override { return false; }
     bool openText(const QString&) override { return false; }
 };

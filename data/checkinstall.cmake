@@ -1,6 +1,6 @@
 # Installs the build into a scratch root (DESTDIR) and checks the desktop integration there:
 # cmake -DBUILD_DIR=... -DSTAGE=... -DPREFIX=... -DBINDIR=... -DDATADIR=... -DAPP_ID=...
-#       -DDOCS_FULL_DIR=... -DICON_SIZES=... -DPROGRAMS=... -DDESKTOP_FILE_VALIDATE=...
+#       -DDOCS_DIR=... -DICON_SIZES=... -DPROGRAMS=... -DDESKTOP_FILE_VALIDATE=...
 #       -DAPPSTREAMCLI=... -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -56,7 +56,8 @@ foreach(program IN LISTS PROGRAMS)
   endif()
 endforeach()
 
-# The desktop entry: valid, and starting the program in the folder that holds its documents.
+# The desktop entry: valid, and starting the installed program by its absolute path
+# (the prefix's, not the scratch root's), with no working folder of its own.
 set(desktop "${share}/applications/dryfriction.desktop")
 expect_file("${desktop}")
 if(EXISTS "${desktop}")
@@ -68,7 +69,11 @@ if(EXISTS "${desktop}")
     fail("desktop-file-validate ${desktop}:\n${out}")
   endif()
   file(READ "${desktop}" entry)
-  foreach(expected "Path=${DOCS_FULL_DIR}" "Exec=dryfriction" "Icon=dryfriction" categories)
+  if(entry MATCHES "\nPath=")
+    fail("${desktop} names a working folder")
+  endif()
+  foreach(expected "Exec=${PREFIX}/${BINDIR}/dryfriction" "TryExec=${PREFIX}/${BINDIR}/dryfriction"
+                   "Icon=dryfriction" categories)
     if(expected STREQUAL "categories")
       set(expected [[Categories=Education;Science;Physics;]])
     endif()
@@ -87,7 +92,7 @@ if(EXISTS "${desktop}")
     endif()
   endforeach()
 endif()
-expect_file("${STAGE}${DOCS_FULL_DIR}/instruction.txt")
+expect_file("${root}/${DOCS_DIR}/instruction.txt")
 
 # The AppStream metainfo, also checked together with the desktop entry and icons it points to.
 set(metainfo "${share}/metainfo/${APP_ID}.metainfo.xml")

@@ -39,6 +39,7 @@ constexpr std::string_view kHelp =
     "  --t T      calculation time, dimensionless phase w*t (default 20)\n"
     "  --samples  print the samples of the run as CSV\n"
     "  --help     print this help\n"
+    "  --version  print the version\n"
     "\n"
     "A value always follows its option, also when it starts with \"-\" (--v0 -6).\n"
     "Numbers are read and written with \".\" as the decimal separator in every locale;\n"
@@ -64,6 +65,7 @@ constexpr std::string_view kHelp =
     "  --t T      время расчёта, безразмерная фаза w*t (по умолчанию 20)\n"
     "  --samples  вывести отсчёты расчёта в формате CSV\n"
     "  --help     вывести эту справку\n"
+    "  --version  вывести версию\n"
     "\n"
     "Значение всегда следует за своим ключом, даже если начинается с \"-\" (--v0 -6).\n"
     "Десятичный разделитель чисел — точка при любых региональных настройках.\n"
@@ -122,6 +124,10 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
         std::string_view arg = args[i];
         if (arg == "--help" || arg == "-h") {
             out << kHelp;
+            return finish(out, err);
+        }
+        if (arg == "--version") {
+            out << "dryfriction-table " << DRYFRICTION_VERSION << '\n';
             return finish(out, err);
         }
         if (arg == "--samples") {

@@ -1,6 +1,7 @@
 # Fails when the committed translation source misses a text of the interface
-# or keeps one it no longer has: extracts every text afresh with lupdate, as
-# the update_translations target does, and compares with the committed file.
+# or keeps one it no longer has: updates a copy of the committed file with
+# lupdate, as the update_translations target does, and compares the two; an
+# up-to-date file comes out unchanged, whatever order its texts were added in.
 #   -DLUPDATE=... -DGENERATOR=.../GenerateLUpdateProject.cmake
 #   -DPROJECT_IN=<build>/ui/.lupdate/dryfriction_ui_project.cmake -DTS=<committed .ts> -DWORK=<scratch dir>
 file(REMOVE_RECURSE ${WORK})
@@ -11,6 +12,7 @@ if(result)
   message(FATAL_ERROR "could not describe the sources for lupdate")
 endif()
 get_filename_component(name ${TS} NAME)
+file(COPY ${TS} DESTINATION ${WORK})
 execute_process(COMMAND ${LUPDATE} -project ${WORK}/project.json -source-language ru_RU -locations none
                         -no-obsolete -silent -ts ${WORK}/${name}
                 RESULT_VARIABLE result)

@@ -1,6 +1,7 @@
 #include "ui/programmenus.h"
 
 #include "ui/authorswindow.h"
+#include "ui/documentfolders.h"
 #include "ui/resultexport.h"
 
 #include <QAction>
@@ -72,23 +73,28 @@ QAction* ProgramMenus::addDocument(QMenu* menu, const char* name, const QString&
     return action;
 }
 
-// The help documents lie in the working directory. They open by absolute
-// path; a missing file or a failed open is said in a message box naming the
-// file and the folder searched.
+// The help documents are looked for in the folders the document service
+// names (the working directory first). They open by absolute path; a missing
+// file is said in a message box naming the file and every folder searched, a
+// failed open naming the folder the file was found in.
 void ProgramMenus::openDocument(const QString& fileName, Viewer viewer)
 {
-    const QString folder = QDir::currentPath();
-    const QString path = QDir(folder).absoluteFilePath(fileName);
-    const QString shownFolder = QDir::toNativeSeparators(folder);
-    if (!QFileInfo(path).isFile()) {
-        m_messages.inform(&m_window, tr("Ошибка"), tr("Файл «%1» не найден в папке\n%2").arg(fileName, shownFolder));
+    const QStringList folders = m_documents.searchFolders();
+    const QString path = findDocument(fileName, folders);
+    if (path.isEmpty()) {
+        QStringList shownFolders;
+        for (const QString& folder : folders)
+            shownFolders << QDir::toNativeSeparators(folder);
+        const QString text = shownFolders.size() == 1 ? tr("Файл «%1» не найден в папке\n%2")
+                                                       : tr("Файл «%1» не найден в папках\n%2");
+        m_messages.inform(&m_window, tr("Ошибка"), text.arg(fileName, shownFolders.join(QLatin1Char('\n'))));
         return;
     }
     const bool opened = viewer == Viewer::Text ? m_documents.openText(path) : m_documents.openDocument(path);
     if (!opened)
         m_messages.inform(&m_window, tr("Ошибка"),
                           tr("Не удалось открыть файл «%1» из папки\n%2\nНет программы для его просмотра.")
-                              .arg(fileName, shownFolder));
+                              .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
 }
 
 void ProgramMenus::showAbout()
@@ -103,7 +109,7 @@ void ProgramMenus::showAbout()
         tr("Государственной регистрации программа не проходила."),
         tr("Движение груза рассчитывается в замкнутой форме,"),
         tr("в безразмерных координате, скорости и времени."),
-        tr("Справочные документы открываются из текущей папки."),
+        tr("Справочные документы ищутся в текущей папке и рядом с программой."),
         tr("Программа не читает и не записывает файлов данных."),
     };
     m_messages.inform(&m_window, tr("О ПРОГРАММЕ"), lines.join(QLatin1Char('\n')));

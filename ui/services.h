@@ -32,10 +32,12 @@ public:
     virtual void play(int frequencyHz, int durationMs) = 0;
 };
 
-// Opens documents in the desktop's viewers.
+// Finds the help documents and opens them in the desktop's viewers.
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
+    // The folders a help document is looked for in, in the order searched.
+    virtual QStringList searchFolders() const = 0;
     // Opens the file (absolute path) in its associated viewer; false if nothing could.
     virtual bool openDocument(const QString& absolutePath) = 0;
     // Opens a plain-text file (absolute path) in the system's text viewer.

@@ -31,6 +31,7 @@ class NoDocuments final : public DocumentOpener {
 public:
     bool openDocument(const QString&) override { return false; }
     bool openText(const QString&) override { return false; }
+    QStringList searchFolders() const override { return {}; }
 };
 
 // Keeps the pending pause; fireAll() lets the run go on without waiting.

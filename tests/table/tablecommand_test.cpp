@@ -8,6 +8,7 @@
 #include <charconv>
 #include <clocale>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -221,6 +222,17 @@ TEST(Table, HelpInEnglishAndRussian)
     EXPECT_NE(o.out.find("Usage: dryfriction-table"), std::string::npos);
     EXPECT_NE(o.out.find("Использование: dryfriction-table"), std::string::npos);
     EXPECT_NE(o.out.find("--samples"), std::string::npos);
+    EXPECT_NE(o.out.find("--version"), std::string::npos);
+}
+
+TEST(Table, VersionOnOneLine)
+{
+    for (const auto& args : {std::vector<std::string_view>{"--version"}, std::vector<std::string_view>{"--x0", "3", "--version"}}) {
+        const Outcome o = run(args);
+        EXPECT_EQ(o.status, kTableOk);
+        EXPECT_EQ(o.err, "");
+        EXPECT_TRUE(std::regex_match(o.out, std::regex("dryfriction-table [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << o.out;
+    }
 }
 
 TEST(Table, SameOutputInRussianLocale)

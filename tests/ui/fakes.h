@@ -7,6 +7,7 @@
 
 #include "ui/services.h"
 
+#include <QDir>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -62,8 +63,13 @@ public:
     std::function<void(int)> onPlay;
 };
 
+// Searches the folders it is given; without any, the working directory alone.
 class FakeDocuments final : public DocumentOpener {
 public:
+    QStringList searchFolders() const override
+    {
+        return folders.isEmpty() ? QStringList{QDir::currentPath()} : folders;
+    }
     bool openDocument(const QString& absolutePath) override
     {
         documents << absolutePath;
@@ -75,6 +81,7 @@ public:
         return result;
     }
 
+    QStringList folders;
     QStringList documents;
     QStringList texts;
     bool result = true;

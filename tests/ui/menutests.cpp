@@ -132,7 +132,7 @@ TEST(AboutBox, TenLinesUnderItsTitle)
         QStringLiteral("Государственной регистрации программа не проходила."),
         QStringLiteral("Движение груза рассчитывается в замкнутой форме,"),
         QStringLiteral("в безразмерных координате, скорости и времени."),
-        QStringLiteral("Справочные документы открываются из текущей папки."),
+        QStringLiteral("Справочные документы ищутся в текущей папке и рядом с программой."),
         QStringLiteral("Программа не читает и не записывает файлов данных."),
     };
     EXPECT_EQ(m.text.split(QLatin1Char('\n')), expected);

@@ -165,10 +165,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>t = %1  x = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>проекция Vx</source>
         <translation type="unfinished"></translation>
     </message>
@@ -178,10 +174,6 @@
     </message>
     <message>
         <source>Vx</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>t = %1  Vx = %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -197,10 +189,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>t = %1  W/Wo = %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Путь</source>
         <translation type="unfinished"></translation>
     </message>
@@ -210,6 +198,18 @@
     </message>
     <message>
         <source>П</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  x = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  Vx = %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  W/Wo = %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -312,6 +312,26 @@
     </message>
 </context>
 <context>
+    <name>dryfriction::CommandLine</name>
+    <message>
+        <source>Использование: dryfriction [--help] [--version] [ключи Qt]
+
+Моделирование колебаний груза на горизонтальной пружине при сухом (кулоновом)
+трении: анимация движения и графики координаты, скорости, энергии и пути
+в зависимости от времени.
+
+  -h, --help   вывести эту справку и выйти
+  --version    вывести версию программы и выйти
+
+Остальные ключи принимает Qt (например, -platform или -style).
+Справочные документы меню «Файл» и «Помощь» ищутся в текущей папке,
+затем в папке ../share/dryfriction/docs рядом с программой.
+Те же числа для таблиц и скриптов выводит программа dryfriction-table.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>dryfriction::MainWindow</name>
     <message>
         <source>ПУСК</source>
@@ -334,14 +354,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>СТОП</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>остановка установки (Esc)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>При работе размер окна изменить нельзя!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -351,6 +363,14 @@
     </message>
     <message>
         <source>Вы абсолютно уверены?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СТОП</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>остановка установки (Esc)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -460,24 +480,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Сохранить график…</source>
+        <source>Файл «%1» не найден в папке
+%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Копировать график</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Сохранить данные…</source>
+        <source>Файл «%1» не найден в папках
+%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Ошибка</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Файл «%1» не найден в папке
-%2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -515,7 +528,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Справочные документы открываются из текущей папки.</source>
+        <source>Справочные документы ищутся в текущей папке и рядом с программой.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -524,6 +537,18 @@
     </message>
     <message>
         <source>О ПРОГРАММЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить график…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Копировать график</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
