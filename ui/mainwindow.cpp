@@ -159,8 +159,11 @@ void MainWindow::refresh()
 
     const ProblemParameters& p = m_problem.parameters();
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
-                         InputField::V0, InputField::Time})
-        m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
+                         InputField::V0, InputField::Time}) {
+        // A resize in the middle of typing "2.5" must not turn "2." into " 2".
+        if (!m_parameters->holdsUnfinishedNumber(f))
+            m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
+    }
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.

@@ -135,6 +135,11 @@ void ParameterPanel::showText(InputField f, const QString& text)
     edit->setCursorPosition(static_cast<int>(cursor));
 }
 
+bool ParameterPanel::holdsUnfinishedNumber(InputField f) const
+{
+    return isUnfinishedNumber(field(f)->text().toStdString());
+}
+
 void ParameterPanel::setEditable(bool editable)
 {
     for (QLineEdit* edit : m_fields)

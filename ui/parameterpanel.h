@@ -32,6 +32,9 @@ public:
     // Writes the field's text; this is not an edit. The cursor keeps its
     // place among the characters of the number.
     void showText(InputField f, const QString& text);
+    // Whether the field holds a number the user is still typing ("2.", "-"),
+    // which a relayout must leave as it stands.
+    bool holdsUnfinishedNumber(InputField f) const;
     // Whether the fields take input (not during a run).
     void setEditable(bool editable);
     void place(const WindowLayout& layout);

@@ -222,6 +222,22 @@ TEST(TypingLeft, AnotherWindowOrAMenuKeepsTheNumberBeingTyped)
     }
 }
 
+// A new window size in the middle of a number (the window maximised to show
+// it on a projector) leaves the number as typed.
+TEST(TypingLeft, AResizeKeepsTheNumberBeingTyped)
+{
+    WindowHarness h;
+    QLineEdit* edit = h.field("massEdit");
+    h.typeOver("massEdit", QStringLiteral("2."));
+    h.window->resize(h.window->size() + QSize(200, 150));
+    h.window->refresh();
+    EXPECT_EQ(edit->text(), QStringLiteral(" 2."));
+    QTest::keyClick(edit, '5');
+    EXPECT_EQ(edit->text(), QStringLiteral(" 2.5"));
+    EXPECT_EQ(h.parameters().mass, 2.5);
+    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
+}
+
 // The run starts from what the fields show: a number left unfinished is read
 // before the fields are locked.
 TEST(TypingLeft, StartingARunReadsTheNumberBeingTyped)
