@@ -3,6 +3,7 @@
 // written back in canonical form and followed by a full refresh. Writing the
 // canonical text is no edit of its own.
 
+#include "rulemessagetexts.h"
 #include "windowharness.h"
 
 #include <QSignalBlocker>
@@ -19,24 +20,6 @@
 namespace dryfriction::test {
 namespace {
 
-const QString kBeep = QStringLiteral("beep 300");
-
-QString error(const char* text)
-{
-    return QStringLiteral("Ошибка: ") + QString::fromUtf8(text);
-}
-
-const char* const kMass = "Масса должна быть больше нуля! Не вводите заново, а исправьте!";
-const char* const kNoSpring = "Пружины нет?! Движение с постоянным ускорением! Неинтересно!";
-const char* const kNegativeSpring =
-    "Коэффициент жёсткости пружины положителен!  Не вводите заново, а исправьте!";
-const char* const kNoFriction = "Трения нет?! Это свободные гармонические колебания! Неинтересно!";
-const char* const kNegativeFriction =
-    "Коэффициент трения скольжения положителен!  Не вводите заново, а исправьте!";
-const char* const kSymmetric = "Задача симметричная. x0>=0";
-const char* const kStagnationX = "Если Хо<=1 и Vo=0, то тело будет стоять на месте! Внутри зоны застоя!";
-const char* const kStagnationV = "Если Vo=0 и Хо<=1, то тело будет стоять на месте! Внутри зоны застоя!";
-const char* const kTime = "Время должно быть положительным!";
 
 enum class Entry { Paste, Type };
 

@@ -3,6 +3,7 @@
 // typed and changes nothing; each complete text is read, checked and written
 // back at once; the next key lands where the user expects it.
 
+#include "rulemessagetexts.h"
 #include "windowharness.h"
 
 #include <QFocusEvent>
@@ -16,17 +17,6 @@
 
 namespace dryfriction::test {
 namespace {
-
-const QString kBeep = QStringLiteral("beep 300");
-
-QString error(const char* text)
-{
-    return QStringLiteral("Ошибка: ") + QString::fromUtf8(text);
-}
-
-const char* const kMass = "Масса должна быть больше нуля! Не вводите заново, а исправьте!";
-const char* const kNoFriction = "Трения нет?! Это свободные гармонические колебания! Неинтересно!";
-const char* const kSymmetric = "Задача симметричная. x0>=0";
 
 // What one key leaves behind.
 struct Key {
