@@ -32,16 +32,17 @@ constexpr QSize kStripSize(760, 120);
 constexpr qreal kPrintRatio = 3.0;
 // The phase portrait has one unit the same length across and up: its view
 // gets the proportions of its region, so that the figure has no blank sides.
+// A small portrait is drawn narrower, so that its text keeps its size when
+// the figure takes less of the page.
 constexpr int kPhaseWidth = 560;
-constexpr int kPhaseMinHeight = 200;
-constexpr int kPhaseMaxHeight = 560;
+constexpr int kSmallPhaseWidth = 360;
 
-QSize phaseSize(const GraphDescription& graph, const PlotRanges& r)
+QSize phaseSize(const GraphDescription& graph, const PlotRanges& r, int width)
 {
     const double across = rightEdge(graph, r) - leftEdge(graph, r);
     const double up = graph.top(r) - graph.bottom(r);
-    const int height = across > 0 ? static_cast<int>(std::lround(kPhaseWidth * up / across)) : kPhaseWidth;
-    return {kPhaseWidth, std::clamp(height, kPhaseMinHeight, kPhaseMaxHeight)};
+    const int height = across > 0 ? static_cast<int>(std::lround(width * up / across)) : width;
+    return {width, std::clamp(height, width / 3, width)};
 }
 
 struct RunFigures {
@@ -51,14 +52,14 @@ struct RunFigures {
 
 // Everything a whole run leaves on the views, drawn as the window draws it:
 // the frames, then each graph's markers and legend, then sample by sample.
-void drawWholeRun(RunFigures& out, const ProblemParameters& p)
+void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = kPhaseWidth)
 {
     const MotionCharacteristics c = characteristicsOf(p);
     const PlotRanges r = computePlotRanges(p, c);
     out.views.strip().setSize(kStripSize, kPrintRatio);
     for (std::size_t i = 0; i < out.views.graphCount(); ++i) {
         const GraphDescription& graph = timeGraphs()[i];
-        out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r), kPrintRatio);
+        out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r, phaseWidth), kPrintRatio);
     }
 
     const ViewTexts texts = viewTexts(QStringLiteral("."));
@@ -127,7 +128,7 @@ bool saveGraphFigures(const QDir& dir)
     halfSwing.x0 = 1.5;
     halfSwing.v0 = 0;
     RunFigures half;
-    drawWholeRun(half, halfSwing);
+    drawWholeRun(half, halfSwing, kSmallPhaseWidth);
     ok = half.views.graph(phaseGraphIndex()).image().save(dir.filePath(QStringLiteral("halfswing-phase.png"))) && ok;
     return ok;
 }
