@@ -16,7 +16,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace dryfriction {
 
@@ -28,6 +30,20 @@ constexpr QSize kLogicalSize(760, 260);
 // The strip needs little height: the set-up stands on its axis.
 constexpr QSize kStripSize(760, 120);
 constexpr qreal kPrintRatio = 3.0;
+// The phase portrait has one unit the same length across and up: its view
+// gets the proportions of its region, so that the figure has no blank sides.
+// A small portrait is drawn narrower, so that its text keeps its size when
+// the figure takes less of the page.
+constexpr int kPhaseWidth = 560;
+constexpr int kSmallPhaseWidth = 360;
+
+QSize phaseSize(const GraphDescription& graph, const PlotRanges& r, int width)
+{
+    const double across = rightEdge(graph, r) - leftEdge(graph, r);
+    const double up = graph.top(r) - graph.bottom(r);
+    const int height = across > 0 ? static_cast<int>(std::lround(width * up / across)) : width;
+    return {width, std::clamp(height, width / 3, width)};
+}
 
 struct RunFigures {
     OffscreenViews views{kLogicalSize};
@@ -36,15 +52,17 @@ struct RunFigures {
 
 // Everything a whole run leaves on the views, drawn as the window draws it:
 // the frames, then each graph's markers and legend, then sample by sample.
-void drawWholeRun(RunFigures& out, const ProblemParameters& p)
+void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = kPhaseWidth)
 {
-    out.views.strip().setSize(kStripSize, kPrintRatio);
-    for (std::size_t i = 0; i < out.views.graphCount(); ++i)
-        out.views.graph(i).setSize(kLogicalSize, kPrintRatio);
-
-    const ViewTexts texts = viewTexts(QStringLiteral("."));
     const MotionCharacteristics c = characteristicsOf(p);
     const PlotRanges r = computePlotRanges(p, c);
+    out.views.strip().setSize(kStripSize, kPrintRatio);
+    for (std::size_t i = 0; i < out.views.graphCount(); ++i) {
+        const GraphDescription& graph = timeGraphs()[i];
+        out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r, phaseWidth), kPrintRatio);
+    }
+
+    const ViewTexts texts = viewTexts(QStringLiteral("."));
     const std::vector<Canvas*> graphs = out.views.graphs();
     const SetupPlacement start = drawFrames(out.views.strip(), graphs, r, p.x0, texts);
     for (std::size_t i = 0; i < graphs.size(); ++i)
@@ -56,6 +74,16 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p)
         load.follow(run.sample().x);
     }
     out.load = load.placement();
+}
+
+// The one graph that is not against time.
+std::size_t phaseGraphIndex()
+{
+    const std::span<const GraphDescription> graphs = timeGraphs();
+    std::size_t i = 0;
+    while (i + 1 < graphs.size() && acrossTime(graphs[i]))
+        ++i;
+    return i;
 }
 
 bool saveStrip(RunFigures& figures, const QString& file)
@@ -75,8 +103,9 @@ bool saveStrip(RunFigures& figures, const QString& file)
 
 bool saveGraphFigures(const QDir& dir)
 {
-    // In the order of the window's time graphs.
-    static constexpr std::array<const char*, 4> kGraphNames = {"coordinate", "velocity", "energy", "path"};
+    // In the order of the window's graphs.
+    static constexpr std::array<const char*, 5> kGraphNames = {"coordinate", "velocity", "energy", "path",
+                                                               "phase"};
 
     RunFigures startup;
     drawWholeRun(startup, kStartupParameters);
@@ -93,6 +122,14 @@ bool saveGraphFigures(const QDir& dir)
     RunFigures stop;
     drawWholeRun(stop, oneSwing);
     ok = stop.views.graph(0).image().save(dir.filePath(QStringLiteral("stop-coordinate.png"))) && ok;
+
+    // One half-swing from rest: a single semicircle about +1 into the zone.
+    ProblemParameters halfSwing = kStartupParameters;
+    halfSwing.x0 = 1.5;
+    halfSwing.v0 = 0;
+    RunFigures half;
+    drawWholeRun(half, halfSwing, kSmallPhaseWidth);
+    ok = half.views.graph(phaseGraphIndex()).image().save(dir.filePath(QStringLiteral("halfswing-phase.png"))) && ok;
     return ok;
 }
 

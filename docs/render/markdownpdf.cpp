@@ -23,7 +23,9 @@
 #include <QTextLayout>
 #include <QTextTable>
 
+#include <algorithm>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -114,32 +116,123 @@ void styleTables(QTextDocument& doc)
     }
 }
 
-// A heading is never the last line of a page: when the block after a heading
-// starts on the next page, the heading moves there too. Moving one heading
-// moves the pages after it, so the document is laid out afresh (setting the
-// page size lays out everything again; a partial relayout of a document
-// with pictures is not to be trusted) and checked again, heading by heading.
-void keepHeadingsWithText(QTextDocument& doc)
-{
-    const QSizeF page = doc.pageSize();
+// Where the pages break, mended one place at a time: a heading is never the
+// last line of a page (when the block after it starts on the next page, the
+// heading moves there too); a short table is never split (it moves to the
+// next page, with what leads into it when that would be left behind).
+// Moving one thing moves
+// the pages after it, so the document is laid out afresh (setting the page
+// size lays out everything again; a partial relayout of a document with
+// pictures is not to be trusted) and checked again from there on.
+class Pagination {
+public:
+    // bodyHeight: the height of the text on a page, in the layout's units.
+    Pagination(QTextDocument& doc, double bodyHeight) : m_doc(doc), m_page(doc.pageSize()), m_bodyHeight(bodyHeight) {}
+
+    void run()
+    {
+        for (QTextBlock block = m_doc.begin(); block.isValid(); block = block.next()) {
+            if (QTextTable* table = QTextCursor(block).currentTable()) {
+                mendTable(*table, block);
+                continue;
+            }
+            const QTextBlock next = block.next();
+            if (block.blockFormat().headingLevel() != 0 && next.isValid() && pageOf(next) != pageOf(block))
+                breakBefore(block);
+        }
+    }
+
+private:
     // A line pushed to the next page leaves its block starting on the page
-    // before, so the page of a block is that of its first line.
-    auto pageOf = [&](const QTextBlock& block) {
-        double top = doc.documentLayout()->blockBoundingRect(block).top();
-        if (block.layout() && block.layout()->lineCount() > 0)
-            top += block.layout()->lineAt(0).y();
-        return static_cast<int>(top / page.height());
-    };
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
-        const QTextBlock next = block.next();
-        if (block.blockFormat().headingLevel() == 0 || !next.isValid() || pageOf(next) == pageOf(block))
-            continue;
+    // before, so the page of a block is that of its first line; the page it
+    // ends on is that of its last line.
+    int pageOf(const QTextBlock& block) const { return pageAt(block, true); }
+    int lastPageOf(const QTextBlock& block) const { return pageAt(block, false); }
+
+    int pageAt(const QTextBlock& block, bool first) const
+    {
+        const QRectF box = m_doc.documentLayout()->blockBoundingRect(block);
+        double y = box.top();
+        const QTextLayout* layout = block.layout();
+        if (layout && layout->lineCount() > 0) {
+            const QTextLine line = layout->lineAt(first ? 0 : layout->lineCount() - 1);
+            y += first ? line.y() : line.y() + line.height() / 2;
+        } else if (!first) {
+            y = box.center().y();
+        }
+        return static_cast<int>(y / m_page.height());
+    }
+
+    void breakBefore(const QTextBlock& block)
+    {
         QTextBlockFormat format = block.blockFormat();
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(block).setBlockFormat(format);
-        doc.setPageSize(page);
+        m_doc.setPageSize(m_page);
     }
-}
+
+    // The first page of a row and the last page any of its cells reaches.
+    std::pair<int, int> rowPages(const QTextTable& table, int row) const
+    {
+        int top = pageOf(table.cellAt(row, 0).firstCursorPosition().block());
+        int bottom = top;
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            top = std::min(top, pageOf(cell.firstCursorPosition().block()));
+            bottom = std::max(bottom, lastPageOf(cell.lastCursorPosition().block()));
+        }
+        return {top, bottom};
+    }
+
+    // Checked once a table, at its first block. A table that fits on a page
+    // is never split; a longer one is split where the layout puts it.
+    void mendTable(QTextTable& table, const QTextBlock& block)
+    {
+        if (block != table.cellAt(0, 0).firstCursorPosition().block())
+            return;
+        const double height = m_doc.documentLayout()->frameBoundingRect(&table).height();
+        const int rows = table.rows();
+        if (height < m_bodyHeight && rowPages(table, 0).first != rowPages(table, rows - 1).second)
+            moveTable(table);
+    }
+
+    // The table starts a page, and with it what leads into it, if that is on
+    // the page the table started on: the heading just before it, or a heading
+    // and one paragraph, or a paragraph ending in a colon.
+    void moveTable(QTextTable& table)
+    {
+        const QTextBlock first = table.cellAt(0, 0).firstCursorPosition().block();
+        const int tablePage = pageOf(first);
+        const QTextBlock before = previousWithText(first);
+        const QTextBlock heading = before.isValid() ? previousWithText(before) : QTextBlock();
+        auto onTablePage = [&](const QTextBlock& b) { return b.isValid() && lastPageOf(b) == tablePage; };
+        if (onTablePage(before) && before.blockFormat().headingLevel() != 0) {
+            breakBefore(before);
+        } else if (onTablePage(before) && onTablePage(heading) && heading.blockFormat().headingLevel() != 0
+                   && pageOf(heading) == tablePage) {
+            breakBefore(heading);
+        } else if (onTablePage(before) && pageOf(before) == tablePage && before.text().endsWith(QLatin1Char(':'))) {
+            breakBefore(before);
+        } else {
+            QTextTableFormat format = table.format();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            table.setFormat(format);
+            m_doc.setPageSize(m_page);
+        }
+    }
+
+    static QTextBlock previousWithText(const QTextBlock& block)
+    {
+        QTextBlock b = block.previous();
+        while (b.isValid() && b.text().trimmed().isEmpty())
+            b = b.previous();
+        return b;
+    }
+
+    QTextDocument& m_doc;
+    const QSizeF m_page;
+    const double m_bodyHeight;
+};
 
 }  // namespace
 
@@ -199,7 +292,7 @@ int main(int argc, char** argv)
     doc.rootFrame()->setFrameFormat(rootFormat);
     doc.documentLayout()->setPaintDevice(&writer);
     doc.setPageSize(page);
-    keepHeadingsWithText(doc);
+    Pagination(doc, page.height() - 2 * margin - footer / 2).run();
 
     QPainter painter(&writer);
     QFont numberFont(body);

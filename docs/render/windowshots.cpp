@@ -5,6 +5,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 
 #include <functional>
@@ -64,6 +67,40 @@ bool grabTo(QWidget& window, const QString& file)
     return window.grab().save(file);
 }
 
+// The window with its File menu open: a popup menu is a window of its own,
+// so its picture is laid over the window's where it stands on the screen,
+// and only the corner of the window under the menu is kept.
+bool grabFileMenu(QMainWindow& window, const QString& file)
+{
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("fileMenu"));
+    if (!menu)
+        return false;
+    QMenuBar* bar = window.menuBar();
+    const QRect title = bar->actionGeometry(menu->menuAction());
+    bar->setActiveAction(menu->menuAction());
+    QApplication::processEvents();
+    if (!menu->isVisible())
+        menu->popup(bar->mapToGlobal(title.bottomLeft()));
+    QApplication::processEvents();
+
+    QPixmap shot = window.grab();
+    const QPoint at = window.mapFromGlobal(menu->mapToGlobal(QPoint(0, 0)));
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(at, menu->grab());
+    }
+    menu->hide();
+    bar->setActiveAction(nullptr);
+    QApplication::processEvents();
+
+    // The menu and a margin of the window to its right and below it.
+    constexpr int kMargin = 24;
+    const QRect kept(QPoint(0, 0), QSize(at.x() + menu->width() + kMargin, at.y() + menu->height() + kMargin));
+    const qreal ratio = shot.devicePixelRatio();
+    const QRect device(kept.topLeft() * ratio, kept.size() * ratio);
+    return shot.copy(device.intersected(QRect(QPoint(0, 0), shot.size()))).save(file);
+}
+
 }  // namespace
 
 bool saveWindowShots(const QDir& dir)
@@ -88,6 +125,12 @@ bool saveWindowShots(const QDir& dir)
     ok = grabTo(window, dir.filePath(QStringLiteral("window-run.png"))) && ok;
     coordinate->click();
     ok = grabTo(window, dir.filePath(QStringLiteral("window-coordinate.png"))) && ok;
+    auto* phase = window.findChild<QAbstractButton*>(QStringLiteral("phaseOption"));
+    if (!phase)
+        return false;
+    phase->click();
+    ok = grabTo(window, dir.filePath(QStringLiteral("window-phase.png"))) && ok;
+    ok = grabFileMenu(window, dir.filePath(QStringLiteral("window-filemenu.png"))) && ok;
     return ok;
 }
 
