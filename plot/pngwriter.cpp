@@ -39,11 +39,14 @@ void appendChunk(QByteArray& out, const char (&type)[5], const QByteArray& data)
     appendUint32(out, static_cast<quint32>(crc));
 }
 
-// The rows, each a filter byte and the bytes of the row less those of the row
-// above (the row above the first is zero), as one zlib stream.
-QByteArray compressedRows(const QImage& rows)
+// The rows of `image` (RGB32 or ARGB32) in PNG's byte order, each a filter
+// byte and the bytes of the row less those of the row above (the row above
+// the first is zero), as one zlib stream. The rows are converted one at a
+// time, so a full-screen image is not copied whole.
+QByteArray compressedRows(const QImage& image, QImage::Format rowFormat)
 {
-    const auto rowBytes = static_cast<std::size_t>(rows.width()) * static_cast<std::size_t>(rows.depth() / 8);
+    const auto rowBytes =
+        static_cast<std::size_t>(image.width()) * (rowFormat == QImage::Format_RGBA8888 ? 4u : 3u);
     std::vector<uchar> filtered(rowBytes + 1);
     filtered[0] = kFilterUp;
     const std::vector<uchar> zeros(rowBytes, 0);
@@ -53,15 +56,20 @@ QByteArray compressedRows(const QImage& rows)
         return {};
     QByteArray out;
     std::array<char, 1 << 16> buffer{};
+    QImage above;
     bool ok = true;
-    for (int y = 0; y < rows.height() && ok; ++y) {
-        const uchar* row = rows.constScanLine(y);
-        const uchar* above = y > 0 ? rows.constScanLine(y - 1) : zeros.data();
+    for (int y = 0; y < image.height() && ok; ++y) {
+        const QImage row =
+            QImage(image.constScanLine(y), image.width(), 1, image.bytesPerLine(), image.format())
+                .convertToFormat(rowFormat);
+        const uchar* bytes = row.constScanLine(0);
+        const uchar* up = y > 0 ? above.constScanLine(0) : zeros.data();
         for (std::size_t i = 0; i < rowBytes; ++i)
-            filtered[i + 1] = static_cast<uchar>(row[i] - above[i]);
+            filtered[i + 1] = static_cast<uchar>(bytes[i] - up[i]);
+        above = row;
         stream.next_in = filtered.data();
         stream.avail_in = static_cast<uInt>(filtered.size());
-        const int flush = y + 1 == rows.height() ? Z_FINISH : Z_NO_FLUSH;
+        const int flush = y + 1 == image.height() ? Z_FINISH : Z_NO_FLUSH;
         // Until deflate has taken the whole row and, at the end, has written
         // everything, it fills the buffer.
         do {
@@ -84,21 +92,23 @@ QByteArray pngBytes(const QImage& image)
     if (image.isNull())
         return {};
     const bool alpha = image.hasAlphaChannel();
-    // Bytes in PNG order, red first, whatever the byte order of the machine.
-    const QImage rows = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    const QByteArray pixels = compressedRows(rows);
-    if (pixels.isEmpty())
+    // A rendered view is RGB32 already: no copy. Its rows go out red first,
+    // whatever the byte order of the machine.
+    const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QByteArray compressed =
+        compressedRows(pixels, alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    if (compressed.isEmpty())
         return {};
 
     QByteArray header;
-    appendUint32(header, static_cast<quint32>(rows.width()));
-    appendUint32(header, static_cast<quint32>(rows.height()));
+    appendUint32(header, static_cast<quint32>(pixels.width()));
+    appendUint32(header, static_cast<quint32>(pixels.height()));
     // 8 bits per channel, the colour type, deflate, adaptive filtering, no interlace.
     const char format[] = {8, alpha ? kTrueColourWithAlpha : kTrueColour, 0, 0, 0};
     header.append(format, sizeof format);
 
     QByteArray png(kSignature.data(), kSignature.size());
-    png.reserve(pixels.size() + 128);
+    png.reserve(compressed.size() + 128);
     appendChunk(png, "IHDR", header);
     if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
         QByteArray resolution;
@@ -107,7 +117,7 @@ QByteArray pngBytes(const QImage& image)
         resolution.append('\x01');  // the unit is the metre
         appendChunk(png, "pHYs", resolution);
     }
-    appendChunk(png, "IDAT", pixels);
+    appendChunk(png, "IDAT", compressed);
     appendChunk(png, "IEND", {});
     return png;
 }
