@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dryfriction {
 
@@ -64,6 +65,12 @@ void ImageCanvas::setSize(QSize logical, qreal devicePixelRatio)
 QPointF ImageCanvas::toDevice(double x, double y) const
 {
     return toPixel(x, y) * m_dpr;
+}
+
+QImage ImageCanvas::takeImage()
+{
+    drawPendingLines();
+    return std::exchange(m_image, QImage());
 }
 
 void ImageCanvas::clear()

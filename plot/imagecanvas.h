@@ -38,6 +38,11 @@ public:
         drawPendingLines();
         return m_image;
     }
+    // The image, every line drawn, handed over without a copy; the canvas
+    // has none until setSize. For an image drawn once and then kept or
+    // changed: a copy of a full-screen image at twice the resolution costs
+    // as much as drawing it.
+    QImage takeImage();
 
     void setBackColor(const QColor& color) { m_backColor = color; }
     QColor backColor() const { return m_backColor; }

@@ -62,7 +62,9 @@ QImage renderScene(const ViewScene& scene, QSize logical, qreal devicePixelRatio
     canvas.setSize(logical, devicePixelRatio);
     drawScene(canvas, scene);
 
-    QImage image = canvas.image();
+    // The canvas gives its image up, so that neither the painter nor the
+    // device pixel ratio makes a copy of it.
+    QImage image = canvas.takeImage();
     if (scene.setup) {
         QPainter painter(&image);
         painter.scale(canvas.devicePixelRatio(), canvas.devicePixelRatio());

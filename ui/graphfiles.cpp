@@ -1,7 +1,8 @@
 #include "ui/graphfiles.h"
 
+#include "plot/pngwriter.h"
+
 #include <QBuffer>
-#include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,17 +20,7 @@ constexpr double kPointsPerInch = 72;
 QByteArray encodePng(const ViewScene& scene, QSize logical, qreal screenRatio)
 {
     const qreal ratio = 2 * ((screenRatio > 0) ? screenRatio : 1.0);
-    const QImage image = renderScene(scene, logical, ratio);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    // The graphs are large plain areas: light compression is as small and
-    // several times faster than the default.
-    writer.setQuality(80);
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return pngBytes(renderScene(scene, logical, ratio));
 }
 
 QByteArray encodeSvg(const ViewScene& scene, QSize logical)

@@ -118,6 +118,9 @@ TEST(ImageCanvas, TheImageHoldsEveryLineDrawnInOrder)
     canvas.line(10, 12, 10, -12, Qt::black);
     canvas.clear();  // a line still waiting is gone with the rest
     EXPECT_EQ(canvas.image().pixelColor(310, 106), QColor(Qt::white));
+    canvas.line(10, 12, 10, -12, Qt::black);
+    const QImage taken = canvas.takeImage();  // with the line still waiting
+    EXPECT_EQ(taken.pixelColor(310, 106), QColor(Qt::black));
 }
 
 TEST(ImageCanvas, NewScaleLeavesTheImageUnchanged)

@@ -4,6 +4,10 @@
 
 #include "windowharness.h"
 
+#include "ui/viewstack.h"
+
+#include "plot/viewscene.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -193,6 +197,54 @@ TEST(SaveGraph, PngIsTheViewAtTwiceTheResolution)
               QStringList({QStringLiteral("Изображение PNG (*.png)"), QStringLiteral("Рисунок SVG (*.svg)"),
                            QStringLiteral("Документ PDF (*.pdf)")}));
 }
+
+struct PngCase {
+    const char* name;
+    const char* option;
+    const char* view;
+    int samples;
+};
+
+class SavedPng : public testing::TestWithParam<PngCase> {};
+
+// The file holds, pixel for pixel, the view drawn afresh at twice the
+// screen's resolution, and says so, so that it prints at the view's size.
+TEST_P(SavedPng, IsExactlyTheViewDrawnAtTwiceTheResolution)
+{
+    const PngCase& c = GetParam();
+    WindowHarness h;
+    h.choose(c.option);
+    runFor(h, c.samples);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("view.png"));
+    saveGraphAs(h, path, 0);
+    ASSERT_TRUE(h.messages.shown.empty());
+
+    const auto* views = h.window->findChild<ViewStack*>();
+    ASSERT_NE(views, nullptr);
+    const ImageCanvas& screen = h.view(c.view)->canvas();
+    const qreal ratio = 2 * screen.devicePixelRatio();
+    const QImage expected = renderScene(views->scene(views->shownIndex()), screen.logicalSize(), ratio);
+    QImage saved;
+    ASSERT_TRUE(saved.loadFromData(readAll(path), "PNG"));
+    ASSERT_EQ(saved.size(), screen.logicalSize() * ratio);
+    ASSERT_EQ(expected.size(), saved.size());
+    int differing = 0;
+    for (int y = 0; y < saved.height(); ++y)
+        for (int x = 0; x < saved.width(); ++x)
+            differing += saved.pixel(x, y) == expected.pixel(x, y) ? 0 : 1;
+    EXPECT_EQ(differing, 0);
+    // 96 dots per inch on the screen, twice that in the file.
+    EXPECT_EQ(saved.dotsPerMeterX(), qRound(96 * ratio / 0.0254));
+    EXPECT_EQ(saved.dotsPerMeterY(), qRound(96 * ratio / 0.0254));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    MidRun, SavedPng,
+    testing::Values(PngCase{"coordinate_graph", "coordinateOption", "coordinateView", 300},
+                    PngCase{"phase_portrait", "phaseOption", "phaseView", 450},
+                    PngCase{"animation_strip", "animationOption", "animationView", 120}),
+    [](const testing::TestParamInfo<PngCase>& info) { return std::string(info.param.name); });
 
 TEST(SaveGraph, SvgAndPdfHoldTheGraphsLinesAndText)
 {
