@@ -11,7 +11,8 @@ struct DocumentPlaces {
     // (for an installed program "../share/dryfriction/docs").
     QString installedRelative;
     // The build tree and the folder the build writes the documents into:
-    // a program run from inside the build tree finds them there.
+    // a program run from inside the build tree finds them there. Both empty
+    // in a build for a package (DRYFRICTION_BUILD_TREE_DOCUMENTS off).
     QString buildTree;
     QString buildDocuments;
 };

@@ -112,6 +112,18 @@ TEST(DocumentFolders, EachFolderOnceAndOnlyFiles)
     EXPECT_EQ(documentFolders(tree.path("work"), tree.path("build-other/app"), tree.places()).size(), 2);
 }
 
+TEST(DocumentFolders, BuildForAPackageKnowsNoBuildTree)
+{
+    // Built for a package: no build tree, so a program anywhere, even in the
+    // folder it was built in, looks in the working directory and beside itself.
+    Tree tree;
+    tree.put("build/docs", QStringLiteral("spravka.pdf"));
+    const DocumentPlaces packaged{QStringLiteral("../share/dryfriction/docs"), QString(), QString()};
+    const QStringList folders = documentFolders(tree.path("work"), tree.path("build/app"), packaged);
+    EXPECT_EQ(folders, (QStringList{tree.path("work"), tree.path("build/share/dryfriction/docs")}));
+    EXPECT_TRUE(findDocument(QStringLiteral("spravka.pdf"), folders).isEmpty());
+}
+
 // The real service searches from where this test program runs: the working
 // directory, the install layout's folder beside it, and (this test being
 // built in the build tree) the build's documents.
