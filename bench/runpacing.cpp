@@ -53,6 +53,16 @@ public:
     void exitProgram() override {}
 };
 
+class NoFileChooser final : public FileChooser {
+public:
+    Choice chooseSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
+};
+
+class NoClipboard final : public ClipboardService {
+public:
+    void setImage(const QImage&) override {}
+};
+
 double cpuSeconds()
 {
     rusage u{};
@@ -105,7 +115,9 @@ int main(int argc, char* argv[])
     NoDocuments documents;
     TimerPacingClock clock;
     NoExit exit;
-    MainWindow window({&messages, &tone, &documents, &clock, &exit});
+    NoFileChooser files;
+    NoClipboard clipboard;
+    MainWindow window({&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
     window.show();
     QApplication::processEvents();
     // The views by their place in the chooser, counted from 1.

@@ -11,6 +11,8 @@
 #include "ui/mainwindow.h"
 #include "ui/messageboxes.h"
 #include "ui/pacing.h"
+#include "ui/savefiledialog.h"
+#include "ui/systemclipboard.h"
 #include "ui/tone.h"
 
 #include <QApplication>
@@ -63,7 +65,9 @@ int main(int argc, char* argv[])
     dryfriction::DesktopDocuments documents;
     dryfriction::TimerPacingClock clock2;
     dryfriction::ApplicationExit exit;
-    dryfriction::MainWindow window({&messages, &tone, &documents, &clock2, &exit});
+    dryfriction::SaveFileDialog files;
+    dryfriction::SystemClipboard clipboard;
+    dryfriction::MainWindow window({&messages, &tone, &documents, &clock2, &exit, &files, &clipboard});
     FirstPaint firstPaint(clock, window);
     app.installEventFilter(&firstPaint);
     window.show();

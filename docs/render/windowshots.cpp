@@ -110,7 +110,9 @@ bool saveWindowShots(const QDir& dir)
     NoDocuments documents;
     ImmediateClock clock;
     NoExit exit;
-    MainWindow window({&messages, &tone, &documents, &clock, &exit});
+    NoFileChooser files;
+    NoClipboard clipboard;
+    MainWindow window({&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
     window.show();
     bool ok = grabTo(window, dir.filePath(QStringLiteral("window-start.png")));
 
