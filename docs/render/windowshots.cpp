@@ -61,6 +61,16 @@ public:
     void exitProgram() override {}
 };
 
+class NoFileChooser final : public FileChooser {
+public:
+    Choice chooseSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
+};
+
+class NoClipboard final : public ClipboardService {
+public:
+    void setImage(const QImage&) override {}
+};
+
 bool grabTo(QWidget& window, const QString& file)
 {
     QApplication::processEvents();
