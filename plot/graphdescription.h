@@ -53,7 +53,8 @@ struct GraphDescription {
     // What runs across: the time from 0 to the duration when `across` is
     // null, or else a quantity of the sample from `left` to `right`. Such a
     // graph has one pixel per unit on both axes (its region centred in the
-    // view, the rest blank), a grid line per unit across as well as up, no
+    // view, the rest blank), grid lines at the same step across and up (a
+    // unit, or a half or a quarter of one when the ranges are small), no
     // legend, and marks the stops where they happen rather than when.
     double (*across)(const MotionSample&) = nullptr;
     double (*left)(const PlotRanges&) = nullptr;

@@ -51,6 +51,20 @@ double timeLabelTop(double nominalRow, double axisRow, double height)
     return std::min(pixelFloor(nominalRow), std::floor(axis - kLabelClearancePx + 1 - height));
 }
 
+// The grid's unit on both axes of a graph of a quantity across. A phase
+// portrait of a small problem spans a few units only: its lines then come
+// every half or every quarter unit, so that a swing of half a unit can still
+// be read off.
+double acrossGridStep(const GraphDescription& graph, const PlotRanges& r)
+{
+    const double span = std::max(rightEdge(graph, r), graph.top(r));
+    if (span <= 2.5)
+        return 0.25;
+    if (span <= 5)
+        return 0.5;
+    return 1;
+}
+
 }  // namespace
 
 void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r)
@@ -94,11 +108,17 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
     // One horizontal line per division of the value range, each label just
     // below its line and right of the vertical axis.
     const double divisions = graph.fixedDivisions > 0 ? graph.fixedDivisions : top - bottom;
-    const double step = (top - bottom) / divisions;
+    double step = (top - bottom) / divisions;
     long long first = 1;
     long long last = wholeUnits(divisions) - 1;
     if (graph.symmetricLines) {
         const long long half = wholeUnits(top);
+        first = -half + 1;
+        last = half - 1;
+    }
+    if (!acrossTime(graph)) {
+        step = acrossGridStep(graph, r);
+        const long long half = wholeUnits(top / step);
         first = -half + 1;
         last = half - 1;
     }
@@ -119,7 +139,7 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
 
     // One vertical line per time division; none with fewer than two
     // divisions (nor for a duration below 1, which has no step at all). A
-    // graph of a quantity across has one per unit, symmetric about 0, but
+    // graph of a quantity across has one per grid unit, symmetric about 0, but
     // none at 0 itself: the vertical axis lies there, and the value labels
     // already name 0. Each label right of its line, clear of the
     // horizontal axis.
@@ -127,10 +147,10 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
     long long lastAcross = grid.divisions - 1;
     double stepAcross = grid.step;
     if (!acrossTime(graph)) {
-        const long long half = wholeUnits(right);
+        stepAcross = acrossGridStep(graph, r);
+        const long long half = wholeUnits(right / stepAcross);
         firstAcross = -half + 1;
         lastAcross = half - 1;
-        stepAcross = 1;
     }
     const bool verticals = lastAcross >= firstAcross && stepAcross > 0;
     const long long timeStride = verticals ? gridStride(firstAcross, lastAcross) : 1;

@@ -17,7 +17,7 @@ void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRang
 
 // The empty frame of a graph: the stagnation band if it has one, light-green
 // The empty frame of a graph: the stagnation band if it has one, light-green
-// grid lines (one per time division, or per unit of a quantity across, and
+// grid lines (one per time division, or per grid unit of a quantity across, and
 // one per division of the value range, thinned when there would be too
 // many), the black axes of width 3, the stagnation segment if it has one,
 // "#0.00" labels and the two captions (`timeCaption` names the horizontal

@@ -293,3 +293,48 @@ TEST(PhasePortrait, TraceIsDrawnInRed)
 }
 
 }  // namespace
+
+// The grid is fine enough to read the swings off: at least two horizontal
+// lines between the axis and the fastest point of the trace, and the lines
+// across as far apart as those up, so the squares stay squares. A run from
+// Xo 1.5 at rest, whose one half-swing reaches V = -0.5 only, is the case a
+// grid of whole units leaves blank.
+TEST(PhasePortrait, GridIsFineEnoughToReadTheSwings)
+{
+    for (const Problem& row : kProblems) {
+        SCOPED_TRACE(row.name);
+        const RecordedRun run(wholeRun(row));
+        double fastest = 0;
+        for (const Op& op : run.on(QStringLiteral("phase"))) {
+            if (op.name == QStringLiteral("lineTo"))
+                fastest = std::max(fastest, std::abs(op.y2));
+        }
+        RecordedViews frames;
+        drawFrames(frames.strip, frames.graphs(), run.ranges, run.params.x0, test::windowTexts());
+        std::vector<double> ups, acrosses;
+        for (const Op& op : frames.on(QStringLiteral("phase"))) {
+            if (op.name == QStringLiteral("line") && op.color == kGridColor) {
+                if (op.y1 == op.y2)
+                    ups.push_back(op.y1);
+                else if (op.x1 == op.x2)
+                    acrosses.push_back(op.x1);
+            }
+        }
+        ASSERT_GT(fastest, 0);
+        const auto within = std::count_if(ups.begin(), ups.end(), [&](double v) {
+            return v != 0 && std::abs(v) <= fastest + 1e-9;
+        });
+        EXPECT_GE(within, 2) << "fastest |V| " << fastest;
+
+        std::sort(ups.begin(), ups.end());
+        std::sort(acrosses.begin(), acrosses.end());
+        ASSERT_GE(ups.size(), 2u);
+        ASSERT_GE(acrosses.size(), 2u);
+        const double stepUp = ups[1] - ups[0];
+        // The line at X = 0 is left to the axis: the smallest gap is the step.
+        double stepAcross = acrosses.back() - acrosses.front();
+        for (std::size_t i = 1; i < acrosses.size(); ++i)
+            stepAcross = std::min(stepAcross, acrosses[i] - acrosses[i - 1]);
+        EXPECT_NEAR(stepAcross, stepUp, 1e-9);
+    }
+}
