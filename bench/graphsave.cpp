@@ -8,7 +8,7 @@
 // other benchmarks take that path apart on the same view: the drawing alone,
 // the encoding alone with our writer and, for comparison, with Qt's.
 
-#include "fakes.h"
+#include "benchwindow.h"
 #include "windowtexts.h"
 
 #include "ui/graphfiles.h"
@@ -66,31 +66,11 @@ ViewScene defaultRun()
     return scene;
 }
 
-struct Window {
-    test::FakeMessages messages;
-    test::FakeTone tone;
-    test::FakeDocuments documents;
-    test::FakeClock clock;
-    test::FakeExit exit;
-    test::FakeFileChooser files;
-    test::FakeClipboard clipboard;
-    std::unique_ptr<MainWindow> window;
-
-    Window()
-    {
-        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window.get());
-        window->clientArea()->resize(kClient);
-        QCoreApplication::processEvents();
-    }
-};
-
 // Arguments: 0 for the animation strip, 1 for the coordinate graph.
 void BM_SaveGraphThroughWindow(benchmark::State& state)
 {
     const char* option = state.range(0) == 0 ? "animationOption" : "coordinateOption";
-    Window w;
+    bench::BenchWindow w(kClient);
     QTest::mouseClick(w.window->findChild<QWidget*>(QStringLiteral("startButton")), Qt::LeftButton);
     w.clock.fireAll();
     auto* button = w.window->findChild<QRadioButton*>(QString::fromLatin1(option));

@@ -6,7 +6,7 @@
 // BM_ResizeWithEndedRun resizes the window to the size given after a default run has
 // ended, which draws that run again at the new size, and paints it.
 
-#include "fakes.h"
+#include "benchwindow.h"
 
 #include "ui/mainwindow.h"
 
@@ -15,34 +15,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
-#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace dryfriction;
-
-struct Window {
-    test::FakeMessages messages;
-    test::FakeTone tone;
-    test::FakeDocuments documents;
-    test::FakeClock clock;
-    test::FakeExit exit;
-    test::FakeFileChooser files;
-    test::FakeClipboard clipboard;
-    std::unique_ptr<MainWindow> window;
-
-    explicit Window(QSize client)
-    {
-        window = std::make_unique<MainWindow>(Services{&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
-        window->show();
-        (void)QTest::qWaitForWindowExposed(window.get());
-        window->clientArea()->resize(client);
-        QCoreApplication::processEvents();
-    }
-};
+using Window = bench::BenchWindow;
 
 void refresh(benchmark::State& state, bool paint)
 {
@@ -57,9 +37,7 @@ void refresh(benchmark::State& state, bool paint)
         const auto t1 = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
-    std::sort(ms.begin(), ms.end());
-    state.counters["median_ms"] = ms[ms.size() / 2];
-    state.counters["p95_ms"] = ms[ms.size() * 95 / 100];
+    bench::reportCallTimes(state, std::move(ms));
 }
 
 void BM_Refresh(benchmark::State& state) { refresh(state, false); }
@@ -107,9 +85,7 @@ void BM_ResizeWithEndedRun(benchmark::State& state)
         const auto t1 = std::chrono::steady_clock::now();
         ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
     }
-    std::sort(ms.begin(), ms.end());
-    state.counters["median_ms"] = ms[ms.size() / 2];
-    state.counters["p95_ms"] = ms[ms.size() * 95 / 100];
+    bench::reportCallTimes(state, std::move(ms));
 }
 
 BENCHMARK(BM_RunSample)->Unit(benchmark::kMillisecond);

@@ -69,4 +69,16 @@ double Canvas::userHeight(double px) const
     return std::abs(px * (m_y2 - m_y1) / h);
 }
 
+void Canvas::line(double x1, double y1, double x2, double y2, const QColor& color)
+{
+    drawSegment(x1, y1, x2, y2, color);
+    setCurrentPoint(x2, y2);
+}
+
+void Canvas::lineTo(double x2, double y2, const QColor& color)
+{
+    drawSegment(currentX(), currentY(), x2, y2, color);
+    setCurrentPoint(x2, y2);
+}
+
 }  // namespace dryfriction

@@ -36,9 +36,9 @@ public:
     // and markers are not, so that they stay one sharp pixel wide.
     virtual void setSmoothLines(bool smooth);
     // A line from (x1, y1) to (x2, y2); the current point becomes (x2, y2).
-    virtual void line(double x1, double y1, double x2, double y2, const QColor& color) = 0;
+    virtual void line(double x1, double y1, double x2, double y2, const QColor& color);
     // A line from the current point to (x2, y2), which becomes the current point.
-    virtual void lineTo(double x2, double y2, const QColor& color) = 0;
+    virtual void lineTo(double x2, double y2, const QColor& color);
     // The rectangle with the corners (x1, y1) and (x2, y2), filled; the
     // current point becomes (x2, y2).
     virtual void fillBox(double x1, double y1, double x2, double y2, const QColor& color) = 0;
@@ -81,6 +81,10 @@ public:
     double userHeight(double px) const;
 
 protected:
+    // Draws the segment between two points in user coordinates, in the
+    // line width, style and smoothing set; line and lineTo move the current
+    // point.
+    virtual void drawSegment(double x1, double y1, double x2, double y2, const QColor& color) = 0;
     void setCurrentPoint(double x, double y)
     {
         m_currentX = x;

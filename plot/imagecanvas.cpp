@@ -144,18 +144,6 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     painter.fillRect(QRect(left, top, size, size), color);
 }
 
-void ImageCanvas::line(double x1, double y1, double x2, double y2, const QColor& color)
-{
-    drawSegment(x1, y1, x2, y2, color);
-    setCurrentPoint(x2, y2);
-}
-
-void ImageCanvas::lineTo(double x2, double y2, const QColor& color)
-{
-    drawSegment(currentX(), currentY(), x2, y2, color);
-    setCurrentPoint(x2, y2);
-}
-
 void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QColor& color)
 {
     const QPointF a = toDevice(x1, y1);

@@ -52,8 +52,6 @@ public:
     QFont font() const { return m_font; }
 
     void clear() override;
-    void line(double x1, double y1, double x2, double y2, const QColor& color) override;
-    void lineTo(double x2, double y2, const QColor& color) override;
     void fillBox(double x1, double y1, double x2, double y2, const QColor& color) override;
     void dot(double x, double y) override;
     void dot(double x, double y, const QColor& color) override;
@@ -75,7 +73,7 @@ private:
     // painter per line costs more than the line.
     void drawPendingLines() const;
     QPointF toDevice(double x, double y) const;
-    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);
+    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color) override;
     void drawDot(double x, double y, const QColor& color);
 
     QSize m_logicalSize;

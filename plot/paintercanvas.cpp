@@ -75,18 +75,6 @@ void PainterCanvas::drawSegment(double x1, double y1, double x2, double y2, cons
         m_painter.drawLine(a, b);
 }
 
-void PainterCanvas::line(double x1, double y1, double x2, double y2, const QColor& color)
-{
-    drawSegment(x1, y1, x2, y2, color);
-    setCurrentPoint(x2, y2);
-}
-
-void PainterCanvas::lineTo(double x2, double y2, const QColor& color)
-{
-    drawSegment(currentX(), currentY(), x2, y2, color);
-    setCurrentPoint(x2, y2);
-}
-
 void PainterCanvas::fillBox(double x1, double y1, double x2, double y2, const QColor& color)
 {
     const QPointF a = toPixel(x1, y1);

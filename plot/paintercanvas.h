@@ -29,8 +29,6 @@ public:
     void setFont(const QFont& font) { m_font = font; }
 
     void clear() override;
-    void line(double x1, double y1, double x2, double y2, const QColor& color) override;
-    void lineTo(double x2, double y2, const QColor& color) override;
     void fillBox(double x1, double y1, double x2, double y2, const QColor& color) override;
     void dot(double x, double y) override;
     void dot(double x, double y, const QColor& color) override;
@@ -38,7 +36,7 @@ public:
     QSizeF textSize(const QString& text) const override;
 
 private:
-    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color);
+    void drawSegment(double x1, double y1, double x2, double y2, const QColor& color) override;
 
     QPainter& m_painter;
     QSize m_logicalSize;

@@ -18,8 +18,7 @@ namespace {
 class NoCanvas final : public Canvas {
 public:
     void clear() override {}
-    void line(double, double, double x2, double y2, const QColor&) override { setCurrentPoint(x2, y2); }
-    void lineTo(double x2, double y2, const QColor&) override { setCurrentPoint(x2, y2); }
+    void drawSegment(double, double, double, double, const QColor&) override {}
     void fillBox(double, double, double x2, double y2, const QColor&) override { setCurrentPoint(x2, y2); }
     void dot(double x, double y) override { setCurrentPoint(x, y); }
     void dot(double x, double y, const QColor&) override { setCurrentPoint(x, y); }
