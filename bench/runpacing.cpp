@@ -8,6 +8,8 @@
 // during the run (1 animation, 2..5 the graphs; default 1). Runs offscreen
 // unless QT_QPA_PLATFORM says otherwise.
 
+#include "fakes.h"
+
 #include "ui/mainwindow.h"
 #include "ui/pacing.h"
 
@@ -30,38 +32,6 @@ namespace {
 using namespace dryfriction;
 
 constexpr int kDefaultSamples = 796;
-
-// Nothing to show, sound or open while measuring; the exit is declined and would
-// end nothing.
-class QuietMessages final : public MessageService {
-public:
-    void inform(QWidget*, const QString&, const QString&) override {}
-    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
-};
-class QuietTone final : public ToneService {
-public:
-    void play(int, int) override {}
-};
-class NoDocuments final : public DocumentOpener {
-public:
-    QStringList searchFolders() const override { return {}; }
-    bool openDocument(const QString&) override { return false; }
-    bool openText(const QString&) override { return false; }
-};
-class NoExit final : public ExitService {
-public:
-    void exitProgram() override {}
-};
-
-class NoFileChooser final : public FileChooser {
-public:
-    Choice chooseSaveFile(QWidget*, const QString&, const QString&, const QStringList&) override { return {}; }
-};
-
-class NoClipboard final : public ClipboardService {
-public:
-    void setImage(const QImage&) override {}
-};
 
 double cpuSeconds()
 {
@@ -110,13 +80,15 @@ int main(int argc, char* argv[])
     if (slowdowns.empty())
         slowdowns = {1, 5};
 
-    QuietMessages messages;
-    QuietTone tone;
-    NoDocuments documents;
+    // Nothing is shown, sounded or opened while measuring; the fakes only
+    // note what was asked of them.
+    test::FakeMessages messages;
+    test::FakeTone tone;
+    test::FakeDocuments documents;
     TimerPacingClock clock;
-    NoExit exit;
-    NoFileChooser files;
-    NoClipboard clipboard;
+    test::FakeExit exit;
+    test::FakeFileChooser files;
+    test::FakeClipboard clipboard;
     MainWindow window({&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
     window.show();
     QApplication::processEvents();
