@@ -7,10 +7,9 @@
 #include "plot/graphdescription.h"
 #include "plot/loadanimation.h"
 #include "plot/offscreenviews.h"
-#include "plot/rundrawing.h"
+#include "plot/runreplay.h"
 
 #include "model/characteristics.h"
-#include "model/motion.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
 
@@ -19,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace dryfriction {
 
@@ -65,15 +65,10 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = 
     const ViewTexts texts = viewTexts(QStringLiteral("."));
     const std::vector<Canvas*> graphs = out.views.graphs();
     const SetupPlacement start = drawFrames(out.views.strip(), graphs, r, p.x0, texts);
-    for (std::size_t i = 0; i < graphs.size(); ++i)
-        drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, texts.legendStops, texts.legendExtremes);
-    LoadAnimation load(start);
-    MotionRun run(p, c);
-    while (run.next()) {
-        drawSample(graphs, run.sample());
-        load.follow(run.sample().x);
-    }
-    out.load = load.placement();
+    // The whole run, every sample to its end.
+    const std::size_t allSamples = std::numeric_limits<std::size_t>::max();
+    replayRun(graphs, r, p, c, texts, allSamples);
+    out.load = placementAfter(start, p, c, allSamples);
 }
 
 // The one graph that is not against time.
