@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace dryfriction::test {
 namespace {
 
@@ -21,6 +23,12 @@ struct Handout {
     const char* name;
     int least;
 };
+
+// Names the handout in the test's name and in its messages.
+void PrintTo(const Handout& handout, std::ostream* out)
+{
+    *out << handout.name;
+}
 
 class QuotedNumbers : public testing::TestWithParam<Handout> {};
 
