@@ -91,7 +91,7 @@ double halfLastDigit(const std::string& number)
     return 0.5 * std::pow(10.0, exponent - decimals);
 }
 
-std::optional<double> number(const std::string& s)
+std::optional<double> numberIn(const std::string& s)
 {
     static const std::regex pattern(R"(-?\d+(\.\d+)?([eE][-+]?\d+)?)");
     if (!std::regex_match(s, pattern))
@@ -101,9 +101,46 @@ std::optional<double> number(const std::string& s)
 
 bool matches(const std::string& quoted, double printed)
 {
-    const std::optional<double> q = number(quoted);
+    const std::optional<double> q = numberIn(quoted);
     // A little more than half a digit, for the binary value of the decimal quoted.
     return q && std::abs(*q - printed) <= halfLastDigit(quoted) * (1 + 1e-9) + 1e-15;
+}
+
+}  // namespace
+
+namespace {
+
+// What a line of the document holds, in reading order.
+struct Item {
+    enum Kind { Command, KeyValue, SampleRow, Caption } kind;
+    int line;
+    std::string text;  // the command, the quote, or the caption as written
+    std::string key, value;
+};
+
+// The window's captions a document quotes in prose ("X_end=-9.066E-01",
+// "a= 4.907E-03") and the companion's lines that carry the same value.
+std::vector<std::string> captionKeys(const std::string& caption)
+{
+    if (caption == "|X_end|")
+        return {"Xend_an"};
+    if (caption == "П_end")
+        return {"P_end", "Pend_an"};
+    if (caption == "Ao/a")
+        return {"Ao"};
+    return {caption};
+}
+
+void scanProse(const std::string& prose, int line, std::vector<Item>& items)
+{
+    static const std::regex caption(R"((\|X_end\||X_end|П_end|w|To|a|Va|Ao/a|tau_0|t_m)= ?(-?\d\.\d+E[-+]\d\d))");
+    for (std::sregex_iterator it(prose.begin(), prose.end(), caption), end; it != end; ++it) {
+        // "Va=" in "Va= 9.814E-02" but not the "a=" inside it.
+        const auto at = static_cast<std::size_t>(it->position());
+        if (at > 0 && std::isalnum(static_cast<unsigned char>(prose[at - 1])))
+            continue;
+        items.push_back({Item::Caption, line, (*it)[0].str(), (*it)[1].str(), (*it)[2].str()});
+    }
 }
 
 }  // namespace
@@ -113,80 +150,116 @@ QuoteCheck checkQuotedNumbers(std::string_view markdown)
     static const std::regex codeSpan("`([^`]+)`");
     static const std::regex keyValue(R"(^([A-Za-z_][A-Za-z_0-9]*)=(\S+)$)");
     static const std::regex sampleRow(R"(^-?[0-9.]+(,-?[0-9.eE+-]+)+$)");
-    static const std::regex scopeEnd(R"(^(#|\d+\. |- |\|))");
+    static const std::regex blockStart(R"(^(#|\d+\. |- |\|))");
     const std::string text(markdown);
 
-    QuoteCheck check;
-    std::optional<Command> command;
+    // The document cut into blocks (a section's paragraphs, a list item, a
+    // table row), each a list of its commands and quotes.
+    std::vector<std::vector<Item>> blocks(1);
     bool fenced = false;
     int lineNumber = 0;
     std::istringstream lines(text);
-    auto problem = [&](const std::string& what) {
-        check.problems.push_back("line " + std::to_string(lineNumber) + ": " + what);
-    };
-    auto start = [&](const std::string& line) {
-        command = run(line);
-        if (command->status == 0)
-            return;
-        // The companion's message follows the program name and the option.
-        const std::string message = trimmed(command->error.substr(command->error.rfind(": ") + 2));
-        if (collapsed(text).find(collapsed(message)) == std::string::npos)
-            problem("`" + line + "` is rejected and the document does not say so: " + command->error);
-    };
     for (std::string line; std::getline(lines, line);) {
         ++lineNumber;
-        const std::string t = trimmed(line);
+        const std::string t = withPlainBlanks(trimmed(line));
         if (t.rfind("```", 0) == 0) {
             fenced = !fenced;
             continue;
         }
         if (fenced) {
             if (t.rfind("dryfriction-table", 0) == 0)
-                start(t);
+                blocks.back().push_back({Item::Command, lineNumber, t, {}, {}});
             continue;
         }
-        if (std::regex_search(t, scopeEnd))
-            command.reset();
+        if (std::regex_search(t, blockStart))
+            blocks.emplace_back();
+        std::size_t from = 0;
         for (std::sregex_iterator it(t.begin(), t.end(), codeSpan), end; it != end; ++it) {
-            const std::string span = withPlainBlanks((*it)[1].str());
+            scanProse(t.substr(from, static_cast<std::size_t>(it->position()) - from), lineNumber, blocks.back());
+            from = static_cast<std::size_t>(it->position() + it->length());
+            const std::string span = (*it)[1].str();
             std::smatch kv;
-            if (span.rfind("dryfriction-table", 0) == 0) {
-                start(span);
-            } else if (std::regex_match(span, kv, keyValue)) {
-                ++check.quotes;
-                if (!command) {
-                    problem("`" + span + "` quotes no command");
-                    continue;
-                }
-                const auto printed = command->values.find(kv[1].str());
-                if (printed == command->values.end()) {
-                    problem("`" + command->text + "` prints no " + kv[1].str());
-                } else if (printed->second != kv[2].str()) {
-                    const std::optional<double> value = number(printed->second);
-                    if (!value || !matches(kv[2].str(), *value))
-                        problem("`" + span + "`: `" + command->text + "` prints " + printed->first + "=" +
-                                printed->second);
-                }
-            } else if (std::regex_match(span, sampleRow)) {
-                ++check.quotes;
-                if (!command || command->rows.empty()) {
-                    problem("`" + span + "` quotes no --samples command");
-                    continue;
-                }
+            if (span.rfind("dryfriction-table", 0) == 0)
+                blocks.back().push_back({Item::Command, lineNumber, span, {}, {}});
+            else if (std::regex_match(span, kv, keyValue))
+                blocks.back().push_back({Item::KeyValue, lineNumber, span, kv[1].str(), kv[2].str()});
+            else if (std::regex_match(span, sampleRow))
+                blocks.back().push_back({Item::SampleRow, lineNumber, span, {}, {}});
+        }
+        scanProse(t.substr(from), lineNumber, blocks.back());
+    }
+
+    QuoteCheck check;
+    std::map<std::string, Command> runs;
+    auto problem = [&](int line, const std::string& what) {
+        check.problems.push_back("line " + std::to_string(line) + ": " + what);
+    };
+    for (const std::vector<Item>& block : blocks) {
+        // A quote belongs to the last command before it in its block, or,
+        // when it leads into its command ("X_end=-9.998E-01 ... command"), to
+        // the block's first.
+        const Item* first = nullptr;
+        for (const Item& item : block) {
+            if (item.kind != Item::Command)
+                continue;
+            if (!first)
+                first = &item;
+            if (runs.count(item.text))
+                continue;
+            const Command& c = runs.emplace(item.text, run(item.text)).first->second;
+            if (c.status == 0)
+                continue;
+            // The companion's message follows the program name and the option.
+            const std::string message = trimmed(c.error.substr(c.error.rfind(": ") + 2));
+            if (collapsed(text).find(collapsed(message)) == std::string::npos)
+                problem(item.line, "`" + item.text + "` is rejected and the document does not say so: " + c.error);
+        }
+        const Item* current = nullptr;
+        for (const Item& item : block) {
+            if (item.kind == Item::Command) {
+                current = &item;
+                continue;
+            }
+            ++check.quotes;
+            const Item* owner = current ? current : first;
+            if (!owner) {
+                problem(item.line, "`" + item.text + "` quotes no command");
+                continue;
+            }
+            const Command& c = runs.at(owner->text);
+            if (item.kind == Item::SampleRow) {
                 std::vector<std::string> fields;
-                std::istringstream parts(span);
+                std::istringstream parts(item.text);
                 for (std::string f; std::getline(parts, f, ',');)
                     fields.push_back(f);
                 bool found = false;
-                for (const std::vector<double>& row : command->rows) {
+                for (const std::vector<double>& row : c.rows) {
                     bool same = row.size() >= fields.size();
                     for (std::size_t i = 0; same && i < fields.size(); ++i)
                         same = matches(fields[i], row[i]);
                     found = found || same;
                 }
                 if (!found)
-                    problem("`" + span + "`: no such row from `" + command->text + "`");
+                    problem(item.line, "`" + item.text + "`: no such row from `" + c.text + "`");
+                continue;
             }
+            const std::vector<std::string> keys =
+                item.kind == Item::Caption ? captionKeys(item.key) : std::vector<std::string>{item.key};
+            bool printed = false, same = false;
+            std::string said;
+            for (const std::string& key : keys) {
+                const auto value = c.values.find(key);
+                if (value == c.values.end())
+                    continue;
+                printed = true;
+                said += " " + key + "=" + value->second;
+                const std::optional<double> number = numberIn(value->second);
+                same = same || value->second == item.value || (number && matches(item.value, *number));
+            }
+            if (!printed)
+                problem(item.line, "`" + c.text + "` prints no " + item.key);
+            else if (!same)
+                problem(item.line, "\"" + item.text + "\": `" + c.text + "` prints" + said);
         }
     }
     return check;

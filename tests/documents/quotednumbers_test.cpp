@@ -46,9 +46,9 @@ INSTANTIATE_TEST_SUITE_P(Handouts, QuotedNumbers,
                          [](const testing::TestParamInfo<Handout>& info) { return std::string(info.param.name); });
 
 // The check itself: a drifted number, a rounding that is off by one in the
-// last digit, a quote with no command, a sample row that is not there and a
-// rejected command the text does not explain are all reported; a number
-// rounded correctly is not.
+// last digit, a caption that differs, a quote with no command, a sample row
+// that is not there and a rejected command the text does not explain are all
+// reported; a number rounded correctly is not.
 TEST(QuotedNumbersCheck, ReportsEveryKindOfDrift)
 {
     struct Case {
@@ -70,6 +70,12 @@ TEST(QuotedNumbersCheck, ReportsEveryKindOfDrift)
         {"```\ndryfriction-table --samples\n```\n`0.515221,11.0933`", false},
         {"```\ndryfriction-table --samples\n```\n`0.515221,11.0934`", true},
         {"```\ndryfriction-table\n```\n`0.515221,11.0933`", true},
+        {"```\ndryfriction-table\n```\nрасчёт даёт X_end=-9.066E-01 и П_end=6.271E+01", false},
+        {"```\ndryfriction-table\n```\nрасчёт даёт X_end=-9.067E-01", true},
+        {"```\ndryfriction-table\n```\nформула: |X_end|=9.066E-01, в окне Va= 9.814E-02 м/c", false},
+        {"```\ndryfriction-table\n```\nв окне Va= 9.815E-02 м/c", true},
+        {"1. расчёт даёт X_end=-9.998E-01\n\n   ```\n   dryfriction-table --x0 3 --v0 0\n   ```", false},
+        {"1. расчёт даёт X_end=-9.998E-01\n2. `dryfriction-table --x0 3 --v0 0`", true},
         {"`dryfriction-table --t 0` Время должно быть положительным!", false},
         {"`dryfriction-table --t 0`", true},
     };
