@@ -51,8 +51,9 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "stagnation zone. The program computes the motion in closed form, animates the\n"
   "load and traces its coordinate, velocity, energy and path against time, with\n"
   "the characteristics of the motion beside them. Its interface and its help\n"
-  "documents (theory, worked problems, the history of Coulomb's and Amontons'\n"
-  "laws of friction, a guide to the controls) are in Russian.\n"
+  "documents (theory, worked problems, a laboratory worksheet, the history of\n"
+  "Coulomb's and Amontons' laws of friction, a guide to the controls) are in\n"
+  "Russian.\n"
   "\n"
   "The companion dryfriction-table prints the same figures, and every sample of\n"
   "a run as CSV, for spreadsheets and scripts.")

@@ -26,6 +26,7 @@ ProgramMenus::ProgramMenus(QMainWindow& window, MessageService& messages, Docume
     m_fileMenu = file;
     addDocument(file, "theoryAction", tr("Справка1"), QStringLiteral("spravka.pdf"));
     addDocument(file, "problemsAction", tr("Справка2"), QStringLiteral("spravka2.pdf"));
+    addDocument(file, "labAction", tr("Лабораторная работа"), QStringLiteral("laboratornaya.pdf"));
     addDocument(file, "coulombAction", tr("Кулон"), QStringLiteral("Coulomb.pdf"));
     addDocument(file, "amontonsAction", tr("Амонтон"), QStringLiteral("Amontons.pdf"));
 

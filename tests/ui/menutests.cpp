@@ -57,6 +57,7 @@ struct Document {
 
 const Document kDocuments[] = {
     {"theoryAction", "spravka.pdf", false},  {"problemsAction", "spravka2.pdf", false},
+    {"labAction", "laboratornaya.pdf", false},
     {"coulombAction", "Coulomb.pdf", false}, {"amontonsAction", "Amontons.pdf", false},
     {"controlsAction", "uprav.pdf", false},  {"instructionAction", "instruction.txt", true},
 };
@@ -93,7 +94,7 @@ TEST(Documents, PresentDocumentOpensByAbsolutePath)
         EXPECT_EQ(opened.back(), path) << d.item;
         EXPECT_TRUE(QFileInfo(opened.back()).isAbsolute());
     }
-    EXPECT_EQ(h.documents.documents.size(), 5);
+    EXPECT_EQ(h.documents.documents.size(), 6);
     EXPECT_EQ(h.documents.texts.size(), 1);
     EXPECT_TRUE(h.messages.shown.empty());
 }

@@ -552,6 +552,10 @@
         <source>Сохранить данные…</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Лабораторная работа</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dryfriction::ResultExport</name>
