@@ -62,7 +62,8 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = 
         out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r, phaseWidth), kPrintRatio);
     }
 
-    const ViewTexts texts = viewTexts(QStringLiteral("."));
+    // The figures stand in Russian text: their numbers take its decimal comma.
+    const ViewTexts texts = viewTexts(QStringLiteral(","));
     const std::vector<Canvas*> graphs = out.views.graphs();
     const SetupPlacement start = drawFrames(out.views.strip(), graphs, r, p.x0, texts);
     // The whole run, every sample to its end.
