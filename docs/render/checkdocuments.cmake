@@ -23,10 +23,11 @@ set(expectations
 set(failures "")
 
 # A word's last letter, then a one-letter word at the end of a line (a unit
-# after a number or a symbol, "… с", is not a preposition).
+# after a number, a symbol or a comma, "… с" or "Время, с", is not a
+# preposition).
 set(letters а б в г д е ё ж з и й к л м н о п р с т у ф х ц ч ш щ ъ ы ь э ю я)
 list(JOIN letters "|" letter)
-set(hanging_word "(${letter}|,) (в|к|с|о|у|и|а|я|В|К|С|О|У|И|А|Я)\n")
+set(hanging_word "(${letter}) (в|к|с|о|у|и|а|я|В|К|С|О|У|И|А|Я)\n")
 string(ASCII 12 form_feed)
 foreach(entry IN LISTS expectations)
   string(REPLACE "|" ";" parts "${entry}")
