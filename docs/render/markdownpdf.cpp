@@ -27,6 +27,7 @@
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
@@ -203,8 +204,8 @@ private:
     }
 
     // Checked once a table, at its first block. A table that fits on a page
-    // moves whole when that costs little room; a longer one is split where
-    // the layout puts it.
+    // moves whole when that costs little room; otherwise it is split between
+    // two rows, never inside one.
     void mendTable(QTextTable& table, const QTextBlock& block)
     {
         if (block != table.cellAt(0, 0).firstCursorPosition().block())
@@ -214,7 +215,44 @@ private:
         if (height < m_bodyHeight && rowPages(table, 0).first != rowPages(table, rows - 1).second
             && leavesLittleRoom(table)) {
             moveTable(table);
+            return;
         }
+        for (int row = 1; row < rows; ++row) {
+            const auto [top, bottom] = rowPages(table, row);
+            if (top != bottom || top != rowPages(table, row - 1).second) {
+                splitTable(table, row);
+                return;
+            }
+        }
+    }
+
+    // Splits the table before `row`: that row and those after it go into a
+    // table of their own under a copy of the header row, starting the next
+    // page. (The layout would otherwise break the row between its lines.)
+    void splitTable(QTextTable& table, int row)
+    {
+        const int rows = table.rows();
+        const int columns = table.columns();
+        QTextCursor cursor(&m_doc);
+        cursor.setPosition(table.lastPosition() + 1);
+        QTextTableFormat format = table.format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextTable* rest = cursor.insertTable(rows - row + 1, columns, format);
+        auto copyRow = [&](int from, int to) {
+            for (int column = 0; column < columns; ++column) {
+                const QTextTableCell source = table.cellAt(from, column);
+                QTextCursor selection = source.firstCursorPosition();
+                selection.setPosition(source.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextCursor target = rest->cellAt(to, column).firstCursorPosition();
+                target.setBlockFormat(source.firstCursorPosition().blockFormat());
+                target.insertFragment(selection.selection());
+            }
+        };
+        copyRow(0, 0);
+        for (int from = row; from < rows; ++from)
+            copyRow(from, from - row + 1);
+        table.removeRows(row, rows - row);
+        m_doc.setPageSize(m_page);
     }
 
     // Whether moving the table to the next page would leave its first page
