@@ -41,6 +41,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The dependencies are those of the linked libraries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Besides them, Qt's own Russian translation (qtbase_ru.qm in Qt's
+# translations folder), which the window loads for the «Да»/«Нет» of its
+# questions; without it a Russian window asks with English buttons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The PDF viewer and text viewer the help menu opens the documents with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evince | pdf-viewer")

@@ -21,7 +21,8 @@ TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, c
         const QString across = i < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[i].isEmpty()
                                    ? texts.graphAcrossCaptions[i]
                                    : texts.timeCaption;
-        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, across, texts.decimalPoint);
+        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, across, texts.decimalPoint,
+                       texts.labelsOnLines);
     }
     return grid;
 }
