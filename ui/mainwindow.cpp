@@ -134,7 +134,9 @@ void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
     connect(&m_problem, &ProblemState::changed, this, &MainWindow::showNewProblem);
-    connect(m_parameters, &ParameterPanel::edited, this, &MainWindow::applyEdit);
+    connect(m_parameters, &ParameterPanel::typed, this, &MainWindow::takeTyping);
+    connect(m_parameters, &ParameterPanel::completed, this, &MainWindow::applyEdit);
+    connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
     connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
@@ -160,8 +162,8 @@ void MainWindow::refresh()
     const ProblemParameters& p = m_problem.parameters();
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
                          InputField::V0, InputField::Time}) {
-        // A resize in the middle of typing "2.5" must not turn "2." into " 2".
-        if (!m_parameters->holdsUnfinishedNumber(f))
+        // What the user is typing stays as typed until the field is left.
+        if (!m_parameters->isBeingTyped(f))
             m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     }
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
@@ -188,7 +190,28 @@ void MainWindow::showNewProblem()
     refresh();
 }
 
-// Every change of a field's text is a complete edit: the text is read,
+// A key in a field: a value that passes the rules is applied at once and the
+// field keeps what was typed; one that more keys may still mend waits for the
+// user to leave the field; one no key can mend is a complete edit now, whose
+// correction is selected so that the next key starts a new number rather
+// than extend the correction into a value nobody typed.
+void MainWindow::takeTyping(InputField field, const QString& text)
+{
+    const TypingOutcome typed = typingOutcome(field, text.toStdString(), m_problem.parameters());
+    switch (typed.verdict) {
+    case TypingVerdict::Accepted:
+        m_problem.setParameters(typed.parameters);
+        break;
+    case TypingVerdict::Waiting:
+        break;
+    case TypingVerdict::Rejected:
+        applyEdit(field, text);
+        m_parameters->replaceTyping(field);
+        break;
+    }
+}
+
+// A complete edit, when the user is done with a field: the text is read,
 // checked, corrected with a message when it makes no sense, and the field
 // shows the canonical text of what was stored; then the problem is applied.
 void MainWindow::applyEdit(InputField field, const QString& text)
@@ -218,6 +241,8 @@ void MainWindow::startRun()
     if (m_run.isRunning())
         return;
 
+    // The run starts from what the fields show.
+    m_parameters->completeTyping();
     showRunning(true);
     // Results reset, graphs without traces.
     m_endedRun.reset();

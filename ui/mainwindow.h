@@ -67,6 +67,7 @@ protected:
 private:
     void createSlowdown();
     void connectParts();
+    void takeTyping(InputField field, const QString& text);
     void applyEdit(InputField field, const QString& text);
     void showNewProblem();
     void startOrStopRun();
