@@ -170,7 +170,7 @@ void MainWindow::refresh()
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.
     if (m_endedRun)
-        m_characteristics->showRunResult(m_endedRun->result);
+        showRunResult(*m_endedRun);
     else
         m_characteristics->resetResults();
     m_characteristics->showCharacteristics();
@@ -257,7 +257,8 @@ void MainWindow::startRun()
 }
 
 // Stopped, a run keeps what it drew and shows the results of its last sample,
-// as at its end; only the end's beep is left out, the user having asked for it.
+// at the time of that sample; the end's beep is left out, the user having
+// asked for the stop.
 void MainWindow::stopRun()
 {
     if (!m_run.isRunning())
@@ -272,12 +273,21 @@ void MainWindow::finishRun(const RunResult& result)
 
 void MainWindow::endRun(const RunResult& result, bool finished)
 {
-    m_endedRun = EndedRun{m_run.samplesTaken(), result};
-    m_characteristics->showRunResult(result);
+    m_endedRun = EndedRun{m_run.samplesTaken(), result, !finished};
+    showRunResult(*m_endedRun);
     if (finished)
         beep(kEndBeep);
     showRunning(false);
     emit runFinished();
+}
+
+// A stopped run's results hold at the stop time and say so.
+void MainWindow::showRunResult(const EndedRun& run)
+{
+    if (run.stopped)
+        m_characteristics->showStoppedResult(run.result);
+    else
+        m_characteristics->showRunResult(run.result);
 }
 
 // Running, the fields are locked and the start button stops the run; the size

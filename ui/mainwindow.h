@@ -94,8 +94,10 @@ private:
     struct EndedRun {
         std::size_t samples = 0;
         RunResult result;
+        bool stopped = false;  // by the user, before its last sample
     };
     std::optional<EndedRun> m_endedRun;
+    void showRunResult(const EndedRun& run);
 
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;
