@@ -202,8 +202,7 @@ TEST(InputRewrite, AnEditIsAppliedOnceWhateverItsPasses)
 // Writing a field's canonical text is not an edit: a refresh or a resize
 // while a field holds another text for the same value (as the user may leave
 // it) rewrites the text and neither reads it again nor applies anything. (A
-// number still being typed, such as "40." or "40.0", is left alone; see the
-// typing tests.)
+// field the user is typing in is left alone; see the typing tests.)
 TEST(InputRewrite, RefreshRewritesAFieldWithoutReadingIt)
 {
     struct Case {
