@@ -325,21 +325,32 @@ TEST(TypingWhole, TextSetByAScreenReaderIsCheckedWhenTheFieldIsLeft)
     EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
 }
 
-// The focus can move without the field hearing of it (no window manager to
-// give the window back its activation after a message box): the field the
-// user turns to next completes the one left behind.
+// The focus can move while the window is not active (another window in
+// front, a message box without a window manager), and then the field left
+// hears nothing: the field that has the focus when the window comes back
+// completes the one left behind.
 TEST(TypingWhole, TurningToAnotherFieldCompletesTheOneLeftBehind)
 {
     WindowHarness h;
+    h.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
     QLineEdit* time = h.field("timeEdit");
     time->setFocus();
     time->selectAll();
     QTest::keyClick(time, '0');
     ASSERT_EQ(time->text(), QStringLiteral("0"));
-    QLineEdit* velocity = h.field("velocityEdit");
-    velocity->setFocus();
-    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-    QCoreApplication::sendEvent(velocity, &in);
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    h.field("velocityEdit")->setFocus();
+    EXPECT_EQ(time->text(), QStringLiteral("0"));
+    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
+
+    h.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
+    EXPECT_TRUE(h.field("velocityEdit")->hasFocus());
     EXPECT_EQ(time->text(), QStringLiteral(" 40"));
     EXPECT_EQ(h.parameters().duration, 40.0F);
     EXPECT_EQ(h.log, (QStringList{kBeep, error(kTime)}));
