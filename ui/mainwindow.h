@@ -67,6 +67,7 @@ protected:
 private:
     void createSlowdown();
     void connectParts();
+    void takeTyping(InputField field, const QString& text);
     void applyEdit(InputField field, const QString& text);
     void showNewProblem();
     void startOrStopRun();
@@ -93,8 +94,10 @@ private:
     struct EndedRun {
         std::size_t samples = 0;
         RunResult result;
+        bool stopped = false;  // by the user, before its last sample
     };
     std::optional<EndedRun> m_endedRun;
+    void showRunResult(const EndedRun& run);
 
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;

@@ -13,6 +13,8 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <limits>
+#include <optional>
 #include <sstream>
 
 namespace dryfriction {
@@ -99,8 +101,12 @@ void ResultExport::saveData()
         choose(tr("Сохранить данные"), tr("отсчёты"), {tr("Таблица CSV (*.csv)")}, {QStringLiteral("csv")}, &filter);
     if (path.isEmpty())
         return;
+    // What the graphs show: a run stopped early, or still going, saves the
+    // samples drawn so far; with no run drawn, the whole run.
+    const std::optional<ViewScene::Run> drawn = m_views.scene(1).run;
     std::ostringstream csv;
-    writeSamplesCsv(csv, m_problem.parameters(), m_problem.characteristics());
+    writeSamplesCsv(csv, m_problem.parameters(), m_problem.characteristics(),
+                    drawn ? drawn->samplesDrawn : std::numeric_limits<std::size_t>::max());
     const std::string text = std::move(csv).str();
     writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }

@@ -15,7 +15,7 @@ class ViewStack;
 
 // Takes results out of the window: the view shown, to a file (PNG, SVG or
 // PDF) or to the clipboard, and the samples of the run of the problem in
-// force, to a CSV file in the companion's format. Nothing here touches the
+// force, as far as the graphs show it, to a CSV file in the companion's format. Nothing here touches the
 // problem, the views or a run: a graph is saved as it stands, also while a
 // run is drawing it.
 class ResultExport : public QObject {

@@ -416,6 +416,35 @@ INSTANTIATE_TEST_SUITE_P(
                              {"--x0", "1.5", "--v0", "0"}, true}),
     [](const testing::TestParamInfo<DataCase>& info) { return std::string(info.param.name); });
 
+// The data saved are what the graphs show: after a stop the samples drawn, the
+// first lines of the whole run; after the end the whole run, as with no run drawn.
+TEST(SavedData, AStoppedRunSavesTheSamplesDrawn)
+{
+    WindowHarness h;
+    QTemporaryDir dir;
+    const auto save = [&](const char* name) {
+        h.files.answer = {dir.filePath(QString::fromLatin1(name)), 0};
+        trigger(h, "saveDataAction");
+        return readAll(dir.filePath(QString::fromLatin1(name)));
+    };
+    const QByteArray whole = save("whole.csv");
+    ASSERT_EQ(whole.count('\n'), 1 + 796);
+
+    h.click(h.startButton());
+    h.clock.fireAll(299);  // 300 samples drawn
+    const QByteArray during = save("during.csv");
+    h.click(h.startButton());
+    const QByteArray stopped = save("stopped.csv");
+    EXPECT_EQ(during.count('\n'), 1 + 300);
+    EXPECT_EQ(stopped, during);
+    EXPECT_TRUE(whole.startsWith(stopped));
+
+    h.click(h.startButton());
+    h.clock.fireAll();
+    EXPECT_EQ(save("ended.csv"), whole);
+    EXPECT_TRUE(h.messages.shown.empty());
+}
+
 // Saving and copying during a run change neither its samples nor its pauses:
 // the run ends where an undisturbed run ends, with the same graphs.
 TEST(ResultCommands, LeaveARunUndisturbed)

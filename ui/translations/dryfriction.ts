@@ -78,6 +78,18 @@
         <source>Синий пунктир   - время, когда скорость экстремальна</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>X(%1)=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П(%1)=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>|X(%1)|=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InputRules</name>
@@ -308,6 +320,14 @@
     </message>
     <message>
         <source>Путь до конечной остановки ( численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Координата в момент остановки (численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Путь к моменту остановки (численно). Нажмите для аналитического расчёта</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
