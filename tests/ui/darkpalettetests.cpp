@@ -74,6 +74,11 @@ std::vector<Painted> ownBackgrounds(const MainWindow& window)
             const QPalette& p = field->palette();
             found.push_back({w, p.color(QPalette::Active, QPalette::Base), p.color(QPalette::Active, QPalette::Text),
                              p.color(QPalette::Disabled, QPalette::Text)});
+        } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+            // Its caption on the frame's grey, its circle with the dot.
+            const QPalette& p = option->palette();
+            found.push_back({w, p.color(QPalette::Window), p.color(QPalette::WindowText), {}});
+            found.push_back({w, p.color(QPalette::Base), p.color(QPalette::Text), {}});
         } else if (w->autoFillBackground()) {
             const QPalette& p = w->palette();
             found.push_back({w, p.color(w->backgroundRole()), p.color(w->foregroundRole()), {}});
@@ -112,8 +117,8 @@ TEST_P(ColourScheme, DarkTextOnEveryBackgroundTheWindowSets)
 {
     WindowHarness h;
     const std::vector<Painted> painted = ownBackgrounds(*h.window);
-    // The panel's captions, the values, the fields, the views and the frame of options.
-    ASSERT_GE(painted.size(), 30U);
+    // The panel's captions, the values, the fields, the views and the options.
+    ASSERT_GE(painted.size(), 40U);
     for (const Painted& p : painted) {
         const std::string name = p.widget->objectName().toStdString();
         EXPECT_GE(contrast(p.background, p.text), 7) << name;
