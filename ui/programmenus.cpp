@@ -157,7 +157,7 @@ QString ProgramMenus::aboutText(const ReleaseInfo& release, const QStringList& d
         tr("Файлов данных программа не читает. Записывает она только по команде пользователя и туда, "
            "куда он укажет: «Сохранить график…» — в PNG, SVG или PDF, «Сохранить данные…» — отсчёты "
            "расчёта в CSV."),
-        tr("Окно сохранения запоминает свою последнюю папку в файле %1.").arg(QDir::toNativeSeparators(dialogSettings)),
+        tr("Окно сохранения помнит свою последнюю папку в файле\n%1").arg(QDir::toNativeSeparators(dialogSettings)),
         documentFolders.size() == 1 ? tr("Справочные документы ищутся в папке:")
                                     : tr("Справочные документы ищутся в папках:"),
     };

@@ -14,6 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace dryfriction::test {
 namespace {
 
@@ -64,6 +67,11 @@ struct QuitCase {
     bool duringRun;
     bool confirmed;
 };
+
+void PrintTo(const QuitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class QuitKey : public ::testing::TestWithParam<QuitCase> {};
 

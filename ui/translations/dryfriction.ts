@@ -557,15 +557,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Окно сохранения запоминает свою последнюю папку в файле %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Справочные документы ищутся в папке:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Справочные документы ищутся в папках:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Окно сохранения помнит свою последнюю папку в файле
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
