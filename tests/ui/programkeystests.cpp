@@ -1,6 +1,6 @@
 // The keys every desktop program answers, pressed as a user presses them:
-// F1 opens the guide to the controls, F10 the menu bar, Ctrl+Q closes the
-// window through the question of its close box, Esc closes the authors window.
+// F1 opens the guide to the controls, F10 the menu bar, Esc closes the
+// authors window (Ctrl+Q is tested with the close box, in exittests.cpp).
 
 #include "windowharness.h"
 
@@ -14,13 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-#include <string>
-
 namespace dryfriction::test {
 namespace {
-
-const ShownMessage kQuestion{QStringLiteral("На Выход"), QStringLiteral("Вы абсолютно уверены?"), true};
 
 TEST(ProgramKeys, F1OpensTheGuideToTheControlsFromAnyControl)
 {
@@ -61,46 +56,6 @@ TEST(ProgramKeys, F10OpensTheFirstMenuAndEscClosesIt)
     EXPECT_FALSE(h.child<QMenu>("helpMenu")->isVisible());
     EXPECT_EQ(mass->text(), QStringLiteral(" .1"));
 }
-
-struct QuitCase {
-    const char* name;
-    bool duringRun;
-    bool confirmed;
-};
-
-void PrintTo(const QuitCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class QuitKey : public ::testing::TestWithParam<QuitCase> {};
-
-// Ctrl+Q asks the close box's question: Yes ends the program, No keeps the
-// window and a run going.
-TEST_P(QuitKey, AsksTheQuestionOfTheCloseBox)
-{
-    const QuitCase& c = GetParam();
-    WindowHarness h;
-    if (c.duringRun) {
-        h.click(h.startButton());
-        h.clock.fireAll(10);
-        ASSERT_TRUE(h.window->isRunning());
-    }
-    h.messages.answerYes = c.confirmed;
-    QTest::keyClick(h.field("velocityEdit"), Qt::Key_Q, Qt::ControlModifier);
-    ASSERT_EQ(h.messages.shown.size(), 1U);
-    EXPECT_EQ(h.messages.shown[0], kQuestion);
-    EXPECT_EQ(h.exit.exits, c.confirmed ? 1 : 0);
-    EXPECT_EQ(h.window->isVisible(), !c.confirmed);
-    EXPECT_EQ(h.window->isRunning(), c.duringRun && !c.confirmed);
-    EXPECT_EQ(h.field("velocityEdit")->text(), QStringLiteral(" 6"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Window, QuitKey,
-                         ::testing::Values(QuitCase{"DeclinedAtRest", false, false},
-                                           QuitCase{"ConfirmedAtRest", false, true},
-                                           QuitCase{"DeclinedDuringARun", true, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramKeys, EscClosesTheAuthorsWindowAndNothingElse)
 {
