@@ -4,9 +4,6 @@
 
 set(DRYFRICTION_PACKAGE_MAINTAINER "dryfriction project <dryfriction@example.org>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
-# The date of this version's entry in the package's change log.
-set(DRYFRICTION_PACKAGE_DATE "Mon, 07 Dec 2026 00:00:00 +0000")
-
 # What Debian expects in /usr/share/doc/<package>: the copyright file, and for a
 # package made here (a native one, no Debian revision) changelog.gz.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)

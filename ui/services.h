@@ -35,13 +35,19 @@ public:
 // Finds the help documents and opens them in the desktop's viewers.
 class DocumentOpener {
 public:
+    // Told once whether the file opened: false when there is no viewer, or
+    // the viewer could not start or gave up at once with an error.
+    using Outcome = std::function<void(bool opened)>;
+
     virtual ~DocumentOpener() = default;
     // The folders a help document is looked for in, in the order searched.
     virtual QStringList searchFolders() const = 0;
-    // Opens the file (absolute path) in its associated viewer; false if nothing could.
-    virtual bool openDocument(const QString& absolutePath) = 0;
+    // Opens the file (absolute path) in its associated viewer. The outcome
+    // comes at once, or from the event loop a moment later, when the viewer
+    // has had its chance to fail.
+    virtual void openDocument(const QString& absolutePath, Outcome outcome) = 0;
     // Opens a plain-text file (absolute path) in the system's text viewer.
-    virtual bool openText(const QString& absolutePath) = 0;
+    virtual void openText(const QString& absolutePath, Outcome outcome) = 0;
 };
 
 // The pause between two samples of a run: calls `tick` once, `ms` milliseconds

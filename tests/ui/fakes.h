@@ -64,21 +64,22 @@ public:
 };
 
 // Searches the folders it is given; without any, the working directory alone.
+// Tells the outcome at once: `result`.
 class FakeDocuments final : public DocumentOpener {
 public:
     QStringList searchFolders() const override
     {
         return folders.isEmpty() ? QStringList{QDir::currentPath()} : folders;
     }
-    bool openDocument(const QString& absolutePath) override
+    void openDocument(const QString& absolutePath, Outcome outcome) override
     {
         documents << absolutePath;
-        return result;
+        outcome(result);
     }
-    bool openText(const QString& absolutePath) override
+    void openText(const QString& absolutePath, Outcome outcome) override
     {
         texts << absolutePath;
-        return result;
+        outcome(result);
     }
 
     QStringList folders;
