@@ -72,6 +72,7 @@ public:
     virtual ~FileChooser() = default;
     // A save dialog with the title, proposing `suggestedPath`, offering the
     // filters ("Изображение PNG (*.png)", ...), the first one chosen at first.
+    // The path is the name as typed; nothing is asked about an existing file.
     virtual Choice chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                                   const QStringList& filters) = 0;
 };
