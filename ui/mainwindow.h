@@ -95,6 +95,8 @@ private:
         RunResult result;
     };
     std::optional<EndedRun> m_endedRun;
+    // The client area's size when the running run was laid out.
+    QSize m_runClientSize;
 
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;
