@@ -45,9 +45,9 @@ QString ResultExport::choose(const QString& title, const QString& baseName, cons
         // The dialog knows only the name as typed: the question names the
         // file that is really written. No takes the user back to the dialog.
         if (fileKind(target.path) != FileKind::Regular
-            || m_messages.askYesNo(&m_window, title,
-                                   tr("Файл\n%1\nуже существует. Заменить его?")
-                                       .arg(QDir::toNativeSeparators(target.path)))) {
+            || m_messages.askYesNoDefaultNo(&m_window, title,
+                                            tr("Файл\n%1\nуже существует. Заменить его?")
+                                                .arg(QDir::toNativeSeparators(target.path)))) {
             *chosen = target.type;
             return target.path;
         }

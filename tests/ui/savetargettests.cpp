@@ -6,6 +6,7 @@
 
 #include "windowharness.h"
 
+#include "ui/messageboxes.h"
 #include "ui/savefiledialog.h"
 
 #include <QAction>
@@ -145,6 +146,7 @@ TEST_P(SaveTarget, WritesOnlyWhatTheUserWasAskedAbout)
         EXPECT_EQ(asks.front().text.toStdString(), replaceQuestion(dir.filePath(asked)).toStdString());
     }
     EXPECT_EQ(h.messages.shown.size(), asks.size()) << "a save failed";
+    EXPECT_EQ(h.messages.defaultNoQuestions, static_cast<int>(asks.size())) << "Enter would replace the file";
     // Declined, the dialog comes back proposing the file asked about.
     ASSERT_EQ(h.files.requests.size(), (asked.isEmpty() || c.answerYes) ? 1u : 2u);
     if (h.files.requests.size() == 2) {
@@ -234,6 +236,27 @@ TEST(SaveDialog, ReturnsTheTypedNameWithoutAQuestionOfItsOwn)
               QFileInfo(dir.filePath(QStringLiteral("keep"))).absoluteFilePath());
     EXPECT_EQ(choice.filter, 0);
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("keep"))), kOld);
+}
+
+// The question before a file is replaced has No chosen at first: Enter
+// keeps the file.
+TEST(ReplaceQuestion, EnterKeepsTheFile)
+{
+    bool noChosen = false;
+    QTimer driver;
+    driver.setInterval(20);
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            driver.stop();
+            noChosen = box->defaultButton() == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    driver.start();
+    MessageBoxes boxes;
+    EXPECT_FALSE(boxes.askYesNoDefaultNo(nullptr, QStringLiteral("Сохранить данные"),
+                                         replaceQuestion(QStringLiteral("/tmp/x.csv"))));
+    EXPECT_TRUE(noChosen);
 }
 
 // A socket bound to `path`; the descriptor, closed by the test.
