@@ -247,6 +247,7 @@ void MainWindow::startRun()
     // Results reset, graphs without traces.
     m_endedRun.reset();
     refresh();
+    m_runClientSize = m_client->size();
 
     // The graphs' frames are drawn once more over the fresh ones, which gives
     // their text during a run the weight it has always had.
@@ -278,6 +279,10 @@ void MainWindow::endRun(const RunResult& result, bool finished)
     if (finished)
         beep(kEndBeep);
     showRunning(false);
+    // A window manager that ignores the lock may have resized the window
+    // meanwhile: the controls are laid out for the new size only now.
+    if (m_client->size() != m_runClientSize)
+        refresh();
     emit runFinished();
 }
 
@@ -374,7 +379,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // A resize of the client area relays out and redraws everything. During
     // a run the window is locked against resizing; should a resize come
     // through all the same, it is not allowed to wipe the traces being drawn:
-    // the controls keep their places until the next resize at rest.
+    // the controls keep their places until the run ends.
     if (watched == m_client && event->type() == QEvent::Resize && !m_run.isRunning())
         refresh();
     return QMainWindow::eventFilter(watched, event);

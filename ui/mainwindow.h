@@ -98,6 +98,8 @@ private:
     };
     std::optional<EndedRun> m_endedRun;
     void showRunResult(const EndedRun& run);
+    // The client area's size when the running run was laid out.
+    QSize m_runClientSize;
 
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;

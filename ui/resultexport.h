@@ -32,9 +32,9 @@ public:
 private:
     // Writes the whole file or, when it cannot, nothing at all and says why.
     bool writeFile(const QString& path, const QByteArray& bytes);
-    // The file the user chose and its type (the index of its filter); the
-    // filter's suffix is added to a name without one. Empty when cancelled.
-    // The folder is proposed again next time.
+    // The file the user chose and its type (the index of its filter), named
+    // as savePath() names it; an existing file is replaced only when the user
+    // says so. Empty when cancelled. The folder is proposed again next time.
     QString choose(const QString& title, const QString& baseName, const QStringList& filters,
                    const QStringList& suffixes, int* chosen);
 

@@ -22,6 +22,11 @@ public:
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
     // A box with Yes and No; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The same with No chosen at first, so that Enter keeps what there is.
+    virtual bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text)
+    {
+        return askYesNo(parent, title, text);
+    }
 };
 
 // The warning tone: a sine of the given frequency for the given duration.
@@ -78,6 +83,7 @@ public:
     virtual ~FileChooser() = default;
     // A save dialog with the title, proposing `suggestedPath`, offering the
     // filters ("Изображение PNG (*.png)", ...), the first one chosen at first.
+    // The path is the name as typed; nothing is asked about an existing file.
     virtual Choice chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                                   const QStringList& filters) = 0;
 };

@@ -41,8 +41,14 @@ public:
             onShow(shown.back());
         return answerYes;
     }
+    bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override
+    {
+        ++defaultNoQuestions;
+        return askYesNo(parent, title, text);
+    }
 
     std::vector<ShownMessage> shown;
+    int defaultNoQuestions = 0;  // of the questions shown, those with No chosen at first
     bool answerYes = false;
     // Runs while the "box" is up, the way a modal box lets other code run.
     std::function<void(const ShownMessage&)> onShow;

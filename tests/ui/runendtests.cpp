@@ -263,6 +263,51 @@ TEST(RunResize, ANewSizeDrawsTheEndedRunAgain)
     }
 }
 
+// A window manager that ignores the lock resizes the window during a run:
+// the run goes on undisturbed, and when it ends, stopped or not, the window
+// is laid out for its new size, as if it had been resized after the run.
+TEST(RunResize, AResizeDuringARunIsLaidOutWhenTheRunEnds)
+{
+    for (const int stopAfter : {0, 300}) {
+        SCOPED_TRACE(stopAfter == 0 ? "ended" : "stopped");
+        const auto runAndMaybeStop = [stopAfter](WindowHarness& h) {
+            if (stopAfter == 0) {
+                h.clock.fireAll();
+            } else {
+                h.clock.fireAll(stopAfter - 101);
+                h.click(h.startButton());
+            }
+        };
+        WindowHarness h;
+        h.choose("coordinateOption");
+        h.click(h.startButton());
+        h.clock.fireAll(99);
+        ASSERT_TRUE(h.isLocked());
+        h.window->setMinimumSize(0, 0);
+        h.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        h.window->resize(h.window->size() + QSize(260, 180));
+        h.window->setFixedSize(h.window->size());
+        QApplication::processEvents();
+        const QSize client = h.window->clientArea()->size();
+        ASSERT_EQ(client, QSize(MainWindow::kClientWidth + 260, MainWindow::kClientHeight + 180));
+        runAndMaybeStop(h);
+        ASSERT_FALSE(h.window->isRunning());
+
+        WindowHarness after;
+        after.choose("coordinateOption");
+        after.click(after.startButton());
+        after.clock.fireAll(99);
+        runAndMaybeStop(after);
+        after.window->clientArea()->resize(client);
+        for (const char* name : {"startButton", "massEdit", "finalCoordinateLabel", "coordinateView"}) {
+            EXPECT_EQ(h.child<QWidget>(name)->geometry(), after.child<QWidget>(name)->geometry()) << name;
+        }
+        EXPECT_TRUE(h.window->clientArea()->rect().contains(h.startButton()->geometry()));
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), after.label("finalCoordinateLabel")->text());
+        EXPECT_TRUE(h.view("coordinateView")->canvas().image() == after.view("coordinateView")->canvas().image());
+    }
+}
+
 TEST(RunResize, AnEditAfterARunClearsItsTracesAndResultsForGood)
 {
     WindowHarness h;

@@ -92,6 +92,25 @@
     </message>
 </context>
 <context>
+    <name>FileSaving</name>
+    <message>
+        <source>канал (FIFO) сейчас никто не читает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это устройство, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это сокет, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InputRules</name>
     <message>
         <source>Масса должна быть больше нуля! Не вводите заново, а исправьте!</source>
@@ -619,6 +638,12 @@
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл
+%1
+уже существует. Заменить его?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
