@@ -26,6 +26,12 @@ struct Rewrite {
     QString expected;
 };
 
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const Rewrite& r, std::ostream* os)
+{
+    *os << r.what;
+}
+
 class PrepareMarkdown : public ::testing::TestWithParam<Rewrite> {};
 
 TEST_P(PrepareMarkdown, RewritesTheTextAndLeavesCode)

@@ -24,6 +24,12 @@ struct CsvCase {
     ProblemParameters p;
 };
 
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const CsvCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::vector<std::string> split(const std::string& line)
 {
     std::vector<std::string> out;
