@@ -69,13 +69,16 @@ QPointF ImageCanvas::toDevice(double x, double y) const
 
 QImage ImageCanvas::takeImage()
 {
-    drawPendingLines();
+    settle();
     return std::exchange(m_image, QImage());
 }
 
 void ImageCanvas::clear()
 {
     m_pending.clear();
+    m_texts.clear();
+    m_filled.clear();
+    m_anyCrossed = false;
     m_image.fill(m_backColor);
 }
 
@@ -95,6 +98,8 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
         b = QPointF(snap(b.x()), snap(b.y()));
     }
     const bool dashed = lineStyle() == LineStyle::Dashed && lineWidth() == 1;
+    const double reach = penWidth / 2.0 + 1;
+    markCrossed(QRectF(a, b).normalized().adjusted(-reach, -reach, reach, reach));
     m_pending.push_back({a, b, color, penWidth, dashed, smooth});
     if (m_pending.size() >= kMaxPendingLines)
         drawPendingLines();
@@ -126,6 +131,60 @@ void ImageCanvas::drawPendingLines() const
     m_pending.clear();
 }
 
+void ImageCanvas::settle() const
+{
+    drawPendingLines();
+    if (!m_anyCrossed)
+        return;
+    QPainter painter(&m_image);
+    reprintCrossed(painter);
+}
+
+std::vector<QRectF> ImageCanvas::textBoxes() const
+{
+    std::vector<QRectF> boxes;
+    boxes.reserve(m_texts.size());
+    for (const PrintedText& text : m_texts)
+        boxes.push_back(QRectF(QPointF(text.box.topLeft()) / m_dpr, QSizeF(text.box.size()) / m_dpr));
+    return boxes;
+}
+
+void ImageCanvas::markCrossed(const QRectF& area) const
+{
+    for (PrintedText& text : m_texts) {
+        if (!text.crossed && area.intersects(text.box)) {
+            text.crossed = true;
+            m_anyCrossed = true;
+        }
+    }
+}
+
+void ImageCanvas::reprintCrossed(QPainter& painter) const
+{
+    if (!m_anyCrossed)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (PrintedText& text : m_texts) {
+        if (text.crossed) {
+            print(painter, text);
+            text.crossed = false;
+        }
+    }
+    m_anyCrossed = false;
+}
+
+void ImageCanvas::print(QPainter& painter, const PrintedText& text)
+{
+    for (const FilledBox& part : text.backing)
+        painter.fillRect(part.box, part.color);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setFont(text.font);
+    painter.setPen(text.foreground);
+    constexpr double kFar = 1e6;
+    painter.drawText(QRectF(text.corner, QSizeF(kFar, kFar)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     text.text);
+}
+
 void ImageCanvas::drawDot(double x, double y, const QColor& color)
 {
     const QPointF d = toDevice(x, y);
@@ -140,8 +199,10 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     const int left = static_cast<int>(std::floor(d.x() + kSnapTolerance)) - (size - 1) / 2;
     const int top = static_cast<int>(std::floor(d.y() + kSnapTolerance)) - (size - 1) / 2;
     drawPendingLines();
+    const QRect box(left, top, size, size);
+    markCrossed(box);
     QPainter painter(&m_image);
-    painter.fillRect(QRect(left, top, size, size), color);
+    painter.fillRect(box, color);
 }
 
 void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QColor& color)
@@ -163,8 +224,11 @@ void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QCol
     const int r = static_cast<int>(std::floor(right + kSnapTolerance));
     const int bt = static_cast<int>(std::floor(bottom + kSnapTolerance));
     drawPendingLines();
+    const QRect box(QPoint(l, t), QPoint(r, bt));
+    m_filled.push_back({box, color});
+    markCrossed(box);
     QPainter painter(&m_image);
-    painter.fillRect(QRect(QPoint(l, t), QPoint(r, bt)), color);
+    painter.fillRect(box, color);
     setCurrentPoint(x2, y2);
 }
 
@@ -197,13 +261,32 @@ void ImageCanvas::drawText(const QString& text)
     if (std::abs(d.x()) > kFar || std::abs(d.y()) > kFar)
         return;
     const QPointF corner(std::floor(d.x() + kSnapTolerance), std::floor(d.y() + kSnapTolerance));
-    drawPendingLines();
-    QPainter painter(&m_image);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setFont(m_font);
-    painter.setPen(m_foreColor);
-    painter.drawText(QRectF(corner, QSizeF(kFar, kFar)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     text);
+
+    // The backing covers the text's advance and the font's height, and a
+    // logical pixel more on either side for the strokes that reach past the
+    // advance.
+    const QFontMetricsF metrics(m_font, &m_image);
+    const int pad = std::max(1, qRound(m_dpr));
+    const QRect box(static_cast<int>(corner.x()) - pad, static_cast<int>(corner.y()),
+                    qCeil(metrics.horizontalAdvance(text)) + 2 * pad, qCeil(metrics.height()));
+    std::vector<FilledBox> backing{{box, m_backColor}};
+    for (const FilledBox& filled : m_filled) {
+        const QRect part = filled.box.intersected(box);
+        if (!part.isEmpty())
+            backing.push_back({part, filled.color});
+    }
+    // Printed when the image is next read, over everything drawn until then.
+    PrintedText printed{box, std::move(backing), corner, text, m_font, m_foreColor, true};
+    m_anyCrossed = true;
+
+    // A frame drawn twice prints its texts twice at the same places.
+    for (PrintedText& other : m_texts) {
+        if (other.corner == corner && other.text == text) {
+            other = std::move(printed);
+            return;
+        }
+    }
+    m_texts.push_back(std::move(printed));
 }
 
 }  // namespace dryfriction

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 
 #include <vector>
 
@@ -21,6 +22,14 @@ namespace dryfriction {
 // smoothing is asked for: width 1 lines then cover exactly one pixel row or
 // column, and the dashed style is the platform's dash line (4 pixels on, 2
 // off at width 1). Smoothed lines keep their fractional device coordinates.
+//
+// Text stays on top: each text is printed on a backing of the colour it was
+// printed on (the back colour, or that of a filled box under it), which hides
+// whatever lies in its box. It is printed when the image is next read, over
+// everything drawn until then, and printed again, backing and all, at the
+// next read after any later line, dot or box reaches into its box. A trace
+// drawn sample by sample across a label thus never strikes it through, and a
+// text crossed many times between two reads is printed again once.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas();
@@ -35,7 +44,7 @@ public:
     // Every line drawn so far is in it.
     const QImage& image() const
     {
-        drawPendingLines();
+        settle();
         return m_image;
     }
     // The image, every line drawn, handed over without a copy; the canvas
@@ -43,6 +52,10 @@ public:
     // changed: a copy of a full-screen image at twice the resolution costs
     // as much as drawing it.
     QImage takeImage();
+
+    // The boxes of the texts printed since the last clear, in logical
+    // pixels: their backing hides whatever else is drawn there.
+    std::vector<QRectF> textBoxes() const;
 
     void setBackColor(const QColor& color) { m_backColor = color; }
     QColor backColor() const { return m_backColor; }
@@ -58,6 +71,27 @@ public:
     void drawText(const QString& text) override;
 
 private:
+    // A box filled on the image, in device pixels, for the backing of the
+    // texts printed over it.
+    struct FilledBox {
+        QRect box;
+        QColor color;
+    };
+
+    // A text printed on the image, in device pixels: the box its backing
+    // covers, the backing (the back colour and the parts of filled boxes
+    // that lie in the box, as they were when it was printed), where it
+    // stands, and what it is printed in.
+    struct PrintedText {
+        QRect box;
+        std::vector<FilledBox> backing;
+        QPointF corner;
+        QString text;
+        QFont font;
+        QColor foreground;
+        bool crossed = false;  // to be printed (again) at the next read
+    };
+
     // A line waiting to be drawn, in device pixels, with its pen.
     struct PendingLine {
         QPointF a, b;
@@ -72,14 +106,25 @@ private:
     // to every graph at every sample, most graphs are not on screen, and a
     // painter per line costs more than the line.
     void drawPendingLines() const;
+    // Draws the lines waiting and prints the crossed texts again: what the
+    // image must hold when it is read.
+    void settle() const;
     QPointF toDevice(double x, double y) const;
     void drawSegment(double x1, double y1, double x2, double y2, const QColor& color) override;
     void drawDot(double x, double y, const QColor& color);
+    // Marks the texts whose box meets `area` (device pixels) to be printed again.
+    void markCrossed(const QRectF& area) const;
+    // Prints the marked texts again with their backing.
+    void reprintCrossed(QPainter& painter) const;
+    static void print(QPainter& painter, const PrintedText& text);
 
     QSize m_logicalSize;
     qreal m_dpr = 1.0;
     mutable QImage m_image;
     mutable std::vector<PendingLine> m_pending;
+    mutable std::vector<PrintedText> m_texts;
+    mutable bool m_anyCrossed = false;
+    std::vector<FilledBox> m_filled;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     QFont m_font;
