@@ -253,22 +253,31 @@ QSizeF ImageCanvas::textSize(const QString& text) const
 
 void ImageCanvas::drawText(const QString& text)
 {
-    const QPointF d = toDevice(currentX(), currentY());
-    if (!finite(d))
+    const QPointF p = toPixel(currentX(), currentY());
+    if (!finite(p))
         return;
     // Text starting far outside can never reach the image.
     constexpr double kFar = 1e6;
-    if (std::abs(d.x()) > kFar || std::abs(d.y()) > kFar)
+    if (std::abs(p.x()) > kFar || std::abs(p.y()) > kFar)
         return;
-    const QPointF corner(std::floor(d.x() + kSnapTolerance), std::floor(d.y() + kSnapTolerance));
+    // The corner on the logical pixel the current point falls in, at any
+    // resolution the same.
+    const QPointF corner(std::floor(std::floor(p.x() + kSnapTolerance) * m_dpr + kSnapTolerance),
+                         std::floor(std::floor(p.y() + kSnapTolerance) * m_dpr + kSnapTolerance));
 
     // The backing covers the text's advance and the font's height, and a
     // logical pixel more on either side for the strokes that reach past the
-    // advance.
+    // advance. The text is measured at this resolution and at one device pixel per
+    // logical pixel, the larger taken: the same text then hides the same
+    // part of the view at any resolution.
     const QFontMetricsF metrics(m_font, &m_image);
+    static const QImage screenProbe(1, 1, QImage::Format_RGB32);
+    const QFontMetricsF screenMetrics(m_font, &screenProbe);
     const int pad = std::max(1, qRound(m_dpr));
-    const QRect box(static_cast<int>(corner.x()) - pad, static_cast<int>(corner.y()),
-                    qCeil(metrics.horizontalAdvance(text)) + 2 * pad, qCeil(metrics.height()));
+    const int width = std::max(qCeil((std::ceil(screenMetrics.horizontalAdvance(text)) + 2) * m_dpr),
+                               qCeil(metrics.horizontalAdvance(text)) + 2 * pad);
+    const int height = std::max(qCeil(std::ceil(screenMetrics.height()) * m_dpr), qCeil(metrics.height()));
+    const QRect box(static_cast<int>(corner.x()) - pad, static_cast<int>(corner.y()), width, height);
     std::vector<FilledBox> backing{{box, m_backColor}};
     for (const FilledBox& filled : m_filled) {
         const QRect part = filled.box.intersected(box);

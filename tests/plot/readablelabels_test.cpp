@@ -53,11 +53,10 @@ public:
 
     void drawText(const QString& text) override
     {
-        // drawText puts the corner on the device pixel the current point
+        // drawText puts the corner on the logical pixel the current point
         // falls in.
-        const qreal dpr = devicePixelRatio();
-        const QPointF d = toPixel(currentX(), currentY()) * dpr;
-        const QPointF corner(std::floor(d.x() + 1e-6) / dpr, std::floor(d.y() + 1e-6) / dpr);
+        const QPointF d = toPixel(currentX(), currentY());
+        const QPointF corner(std::floor(d.x() + 1e-6), std::floor(d.y() + 1e-6));
         printed.push_back({text, QRectF(corner, textSize(text)), m_lastGridLine});
         ImageCanvas::drawText(text);
     }
@@ -148,15 +147,13 @@ const Problem kProblems[] = {
 
 // The views of windows of 640 x 537 (the start-up size), 1024 x 768 and
 // 1920 x 1080: their size in the canvas's pixels and how many screen pixels
-// one of those takes (the window's zoom), and the views of 1900 x 755 pixels
-// at one screen pixel each.
+// one of those takes (the window's zoom: 1, 1.25 and 2), and the views of
+// 1900 x 755 pixels at one screen pixel each.
 struct ViewSize {
     QSize size;
     qreal zoom;
 };
-const ViewSize kSizes[] = {
-    {QSize(620, 212), 1}, {QSize(702, 309), 1024.0 / 640 < 768.0 / 537 ? 1024.0 / 640 : 768.0 / 537},
-    {QSize(944, 375), 1080.0 / 537}, {QSize(1900, 755), 1}};
+const ViewSize kSizes[] = {{QSize(620, 212), 1}, {QSize(803, 354), 1.25}, {QSize(950, 377), 2}, {QSize(1900, 755), 1}};
 
 bool isCaption(int view, const QString& text)
 {

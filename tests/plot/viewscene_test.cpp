@@ -162,6 +162,17 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
 
     const std::vector<QPoint> small = redPixels(screen);
     const std::vector<QPoint> large = redPixels(twice);
+    // The texts' boxes, measured at each resolution, may cut the trace a
+    // pixel apart.
+    ImageCanvas drawn;
+    drawn.setFont(scene.style.font);
+    drawn.setSize(kViewSize);
+    drawScene(drawn, scene);
+    const std::vector<QRectF> texts = drawn.textBoxes();
+    const auto atTextEdge = [&](QPoint q) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const QRectF& box) { return box.adjusted(-3, -3, 3, 3).contains(QPointF(q)); });
+    };
     ASSERT_GT(small.size(), 1000u);
     const auto near = [](const std::vector<QPoint>& set, QPoint q, int reach) {
         return std::any_of(set.begin(), set.end(), [&](QPoint s) {
@@ -176,7 +187,7 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
     EXPECT_EQ(missing, 0) << "of " << small.size() / 7;
     int stray = 0;
     for (std::size_t k = 0; k < large.size(); k += 13)
-        stray += near(small, large[k] / 2, 3) ? 0 : 1;
+        stray += near(small, large[k] / 2, 3) || atTextEdge(large[k] / 2) ? 0 : 1;
     EXPECT_EQ(stray, 0) << "of " << large.size() / 13;
 }
 
