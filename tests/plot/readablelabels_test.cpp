@@ -419,6 +419,18 @@ TEST(ReadableLabels, NoLineCrossesATextAfterAWholeRun)
                     }
                 }
                 EXPECT_EQ(struck, 0);
+                // Nor does a text hide another (the frame is printed twice
+                // at the same places).
+                for (std::size_t i = 0; i < canvas.printed.size(); ++i) {
+                    for (std::size_t j = i + 1; j < canvas.printed.size(); ++j) {
+                        const auto& a = canvas.printed[i];
+                        const auto& b = canvas.printed[j];
+                        if (a.text != b.text || a.box != b.box) {
+                            EXPECT_FALSE(a.box.intersects(b.box))
+                                << a.text.toStdString() << " and " << b.text.toStdString();
+                        }
+                    }
+                }
             }
         }
     }

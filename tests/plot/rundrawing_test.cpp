@@ -207,16 +207,20 @@ TEST(RunPreamble, LegendAndTheStartPointTheTraceSetsOutFrom)
         ASSERT_EQ(texts.size(), 2u);
         EXPECT_EQ(texts[0].text, kLegendStops);
         EXPECT_EQ(texts[1].text, kLegendExtremes);
-        // In the middle of the time axis, from the top down.
+        // In the middle of the time axis, from the top down: the second line
+        // at its level, or, where that would overlap the first, just below it.
+        const RecordingCanvas& canvas = rec.graph[i];
         EXPECT_EQ(texts[0].x1, 15);
         EXPECT_EQ(texts[1].x1, 15);
         EXPECT_EQ(texts[0].y1, rows[i].top);
-        EXPECT_DOUBLE_EQ(texts[1].y1, rows[i].second);
+        const double firstBottom = canvas.toPixel(0, rows[i].top).y() + canvas.textSize(kLegendStops).height();
+        const double secondRow = canvas.toPixel(0, texts[1].y1).y();
+        EXPECT_GE(secondRow, firstBottom - 1e-6);
+        EXPECT_LE(secondRow, std::max(canvas.toPixel(0, rows[i].second).y(), firstBottom + 1));
         ASSERT_EQ(dots.size(), 1u);
         EXPECT_EQ(dots[0].color, kRed);
         EXPECT_EQ(dots[0].width, 3);
 
-        const RecordingCanvas& canvas = rec.graph[i];
         EXPECT_EQ(canvas.currentX(), 0);
         EXPECT_EQ(canvas.currentY(), rows[i].start);
         EXPECT_EQ(canvas.lineWidth(), 3);
