@@ -32,6 +32,11 @@ bool finite(QPointF p)
 // Lines waiting at most before they are drawn.
 constexpr std::size_t kMaxPendingLines = 256;
 
+// How much of what lies under a text its backing hides: lines under a label
+// still show, faintly, so that a trace passing under a label or the legend
+// stays whole, but no line competes with the text.
+constexpr double kTextVeil = 0.8;
+
 // Dots per metre for 96 logical dots per inch, scaled to device pixels, so
 // that a point size gives the same text size as on the screen.
 int dotsPerMeter(qreal dpr)
@@ -59,6 +64,7 @@ void ImageCanvas::setSize(QSize logical, qreal devicePixelRatio)
     m_image = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     m_image.setDotsPerMeterX(dotsPerMeter(m_dpr));
     m_image.setDotsPerMeterY(dotsPerMeter(m_dpr));
+    m_metrics.reset();
     clear();
 }
 
@@ -107,28 +113,61 @@ void ImageCanvas::drawSegment(double x1, double y1, double x2, double y2, const 
 
 // Each line gets its own pen, as when it is drawn alone: a dash pattern
 // starts afresh on every line.
+void ImageCanvas::paintLine(QPainter& painter, const PendingLine& line)
+{
+    QPen pen(line.color, line.penWidth);
+    pen.setStyle(line.dashed ? Qt::DashLine : Qt::SolidLine);
+    if (line.penWidth > 1) {
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+    } else {
+        pen.setCapStyle(Qt::SquareCap);
+    }
+    painter.setPen(pen);
+    painter.setRenderHint(QPainter::Antialiasing, line.smooth);
+    if (line.a == line.b)
+        painter.drawPoint(line.a);
+    else
+        painter.drawLine(line.a, line.b);
+}
+
+QRectF ImageCanvas::reachOf(const PendingLine& line)
+{
+    const double reach = line.penWidth / 2.0 + 1;
+    return QRectF(line.a, line.b).normalized().adjusted(-reach, -reach, reach, reach);
+}
+
 void ImageCanvas::drawPendingLines() const
 {
     if (m_pending.empty())
         return;
-    QPainter painter(&m_image);
-    for (const PendingLine& line : m_pending) {
-        QPen pen(line.color, line.penWidth);
-        pen.setStyle(line.dashed ? Qt::DashLine : Qt::SolidLine);
-        if (line.penWidth > 1) {
-            pen.setCapStyle(Qt::RoundCap);
-            pen.setJoinStyle(Qt::RoundJoin);
-        } else {
-            pen.setCapStyle(Qt::SquareCap);
+    {
+        QPainter painter(&m_image);
+        for (const PendingLine& line : m_pending)
+            paintLine(painter, line);
+    }
+    // What passes under a text goes into what the text keeps of its box too.
+    for (PrintedText& text : m_texts) {
+        if (!text.crossed || text.under.isNull())
+            continue;
+        QPainter under(&text.under);
+        under.translate(-QPointF(text.box.topLeft()));
+        for (const PendingLine& line : m_pending) {
+            if (reachOf(line).intersects(text.box))
+                paintLine(under, line);
         }
-        painter.setPen(pen);
-        painter.setRenderHint(QPainter::Antialiasing, line.smooth);
-        if (line.a == line.b)
-            painter.drawPoint(line.a);
-        else
-            painter.drawLine(line.a, line.b);
     }
     m_pending.clear();
+}
+
+void ImageCanvas::fillUnderTexts(const QRect& box, const QColor& color) const
+{
+    for (PrintedText& text : m_texts) {
+        if (text.under.isNull() || !box.intersects(text.box))
+            continue;
+        QPainter under(&text.under);
+        under.fillRect(box.translated(-text.box.topLeft()), color);
+    }
 }
 
 void ImageCanvas::settle() const
@@ -166,6 +205,14 @@ void ImageCanvas::reprintCrossed(QPainter& painter) const
     painter.setRenderHint(QPainter::Antialiasing, false);
     for (PrintedText& text : m_texts) {
         if (text.crossed) {
+            // At its first printing a text keeps what lies in its box.
+            if (text.under.isNull()) {
+                text.under = m_image.copy(text.box);
+                text.veil = QImage(text.box.size(), QImage::Format_RGB32);
+                QPainter veil(&text.veil);
+                for (const FilledBox& part : text.backing)
+                    veil.fillRect(part.box.translated(-text.box.topLeft()), part.color);
+            }
             print(painter, text);
             text.crossed = false;
         }
@@ -173,10 +220,13 @@ void ImageCanvas::reprintCrossed(QPainter& painter) const
     m_anyCrossed = false;
 }
 
+// What lies in the box, veiled in the colours it stands on, then the text.
 void ImageCanvas::print(QPainter& painter, const PrintedText& text)
 {
-    for (const FilledBox& part : text.backing)
-        painter.fillRect(part.box, part.color);
+    painter.drawImage(text.box.topLeft(), text.under);
+    painter.setOpacity(kTextVeil);
+    painter.drawImage(text.box.topLeft(), text.veil);
+    painter.setOpacity(1);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setFont(text.font);
     painter.setPen(text.foreground);
@@ -201,6 +251,7 @@ void ImageCanvas::drawDot(double x, double y, const QColor& color)
     drawPendingLines();
     const QRect box(left, top, size, size);
     markCrossed(box);
+    fillUnderTexts(box, color);
     QPainter painter(&m_image);
     painter.fillRect(box, color);
 }
@@ -227,6 +278,7 @@ void ImageCanvas::fillBox(double x1, double y1, double x2, double y2, const QCol
     const QRect box(QPoint(l, t), QPoint(r, bt));
     m_filled.push_back({box, color});
     markCrossed(box);
+    fillUnderTexts(box, color);
     QPainter painter(&m_image);
     painter.fillRect(box, color);
     setCurrentPoint(x2, y2);
@@ -243,12 +295,21 @@ void ImageCanvas::dot(double x, double y, const QColor& color)
     setCurrentPoint(x, y);
 }
 
+const ImageCanvas::Metrics& ImageCanvas::metrics() const
+{
+    if (!m_metrics) {
+        static const QImage screenProbe(1, 1, QImage::Format_RGB32);
+        m_metrics.emplace(Metrics{QFontMetricsF(m_font, &m_image), QFontMetricsF(m_font, &screenProbe)});
+    }
+    return *m_metrics;
+}
+
 QSizeF ImageCanvas::textSize(const QString& text) const
 {
     // Measured on the image, whose resolution is that of the screen times
     // the device pixel ratio, as drawText prints.
-    const QFontMetricsF metrics(m_font, &m_image);
-    return QSizeF(metrics.horizontalAdvance(text), metrics.height()) / m_dpr;
+    const QFontMetricsF& device = metrics().device;
+    return QSizeF(device.horizontalAdvance(text), device.height()) / m_dpr;
 }
 
 void ImageCanvas::drawText(const QString& text)
@@ -270,13 +331,12 @@ void ImageCanvas::drawText(const QString& text)
     // advance. The text is measured at this resolution and at one device pixel per
     // logical pixel, the larger taken: the same text then hides the same
     // part of the view at any resolution.
-    const QFontMetricsF metrics(m_font, &m_image);
-    static const QImage screenProbe(1, 1, QImage::Format_RGB32);
-    const QFontMetricsF screenMetrics(m_font, &screenProbe);
+    const QFontMetricsF& device = metrics().device;
+    const QFontMetricsF& screen = metrics().screen;
     const int pad = std::max(1, qRound(m_dpr));
-    const int width = std::max(qCeil((std::ceil(screenMetrics.horizontalAdvance(text)) + 2) * m_dpr),
-                               qCeil(metrics.horizontalAdvance(text)) + 2 * pad);
-    const int height = std::max(qCeil(std::ceil(screenMetrics.height()) * m_dpr), qCeil(metrics.height()));
+    const int width = std::max(qCeil((std::ceil(screen.horizontalAdvance(text)) + 2) * m_dpr),
+                               qCeil(device.horizontalAdvance(text)) + 2 * pad);
+    const int height = std::max(qCeil(std::ceil(screen.height()) * m_dpr), qCeil(device.height()));
     const QRect box(static_cast<int>(corner.x()) - pad, static_cast<int>(corner.y()), width, height);
     std::vector<FilledBox> backing{{box, m_backColor}};
     for (const FilledBox& filled : m_filled) {
@@ -285,12 +345,17 @@ void ImageCanvas::drawText(const QString& text)
             backing.push_back({part, filled.color});
     }
     // Printed when the image is next read, over everything drawn until then.
-    PrintedText printed{box, std::move(backing), corner, text, m_font, m_foreColor, true};
+    PrintedText printed{box, std::move(backing), QImage(), QImage(), corner, text, m_font, m_foreColor, true};
     m_anyCrossed = true;
 
-    // A frame drawn twice prints its texts twice at the same places.
+    // A frame drawn twice prints its texts twice at the same places: what
+    // lies under the text stays what it was.
     for (PrintedText& other : m_texts) {
         if (other.corner == corner && other.text == text) {
+            if (other.box == box) {
+                printed.under = std::move(other.under);
+                printed.veil = std::move(other.veil);
+            }
             other = std::move(printed);
             return;
         }

@@ -3,10 +3,12 @@
 #include "plot/canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 
+#include <optional>
 #include <vector>
 
 namespace dryfriction {
@@ -23,13 +25,15 @@ namespace dryfriction {
 // column, and the dashed style is the platform's dash line (4 pixels on, 2
 // off at width 1). Smoothed lines keep their fractional device coordinates.
 //
-// Text stays on top: each text is printed on a backing of the colour it was
-// printed on (the back colour, or that of a filled box under it), which hides
-// whatever lies in its box. It is printed when the image is next read, over
-// everything drawn until then, and printed again, backing and all, at the
-// next read after any later line, dot or box reaches into its box. A trace
-// drawn sample by sample across a label thus never strikes it through, and a
-// text crossed many times between two reads is printed again once.
+// Text stays on top: each text is printed on a backing of the colour it
+// stands on (the back colour, or that of a filled box under it) that veils
+// whatever lies in its box, which then shows only faintly. It is printed
+// when the image is next read, over everything drawn until then, and printed
+// again at the next read after any later line, dot or box reaches into its
+// box, over what lies there (kept by the text, so that the veil is laid once
+// whatever the number of reads). A trace drawn sample by sample across a
+// label thus never strikes it through, and a text crossed many times between
+// two reads is printed again once.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas();
@@ -61,7 +65,11 @@ public:
     QColor backColor() const { return m_backColor; }
     void setForeColor(const QColor& color) { m_foreColor = color; }
     QColor foreColor() const { return m_foreColor; }
-    void setFont(const QFont& font) { m_font = font; }
+    void setFont(const QFont& font)
+    {
+        m_font = font;
+        m_metrics.reset();
+    }
     QFont font() const { return m_font; }
 
     void clear() override;
@@ -85,6 +93,11 @@ private:
     struct PrintedText {
         QRect box;
         std::vector<FilledBox> backing;
+        // What lies in the box beneath the text, kept up to date as lines,
+        // dots and boxes are drawn there after it was first printed, and the
+        // backing laid over it, made at the first printing.
+        QImage under;
+        QImage veil;
         QPointF corner;
         QString text;
         QFont font;
@@ -117,6 +130,11 @@ private:
     // Prints the marked texts again with their backing.
     void reprintCrossed(QPainter& painter) const;
     static void print(QPainter& painter, const PrintedText& text);
+    static void paintLine(QPainter& painter, const PendingLine& line);
+    // The device pixels a line may colour.
+    static QRectF reachOf(const PendingLine& line);
+    // Fills the part of `box` beneath each printed text in what it keeps.
+    void fillUnderTexts(const QRect& box, const QColor& color) const;
 
     QSize m_logicalSize;
     qreal m_dpr = 1.0;
@@ -128,6 +146,14 @@ private:
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     QFont m_font;
+    // The font measured on the image and on a screen of one device pixel per
+    // logical pixel, made when first needed.
+    struct Metrics {
+        QFontMetricsF device;
+        QFontMetricsF screen;
+    };
+    const Metrics& metrics() const;
+    mutable std::optional<Metrics> m_metrics;
 };
 
 }  // namespace dryfriction

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -44,8 +45,17 @@ PainterCanvas::~PainterCanvas()
 void PainterCanvas::finish()
 {
     for (const KeptText& t : m_texts) {
-        for (const FilledBox& part : t.backing)
-            m_painter.fillRect(part.box, part.color);
+        // As on the screen: what lies beneath shows faintly through. Each
+        // part of the box is veiled once, in the colour it stands on.
+        for (std::size_t i = 0; i < t.backing.size(); ++i) {
+            QRegion part(t.backing[i].box.toAlignedRect());
+            for (std::size_t j = i + 1; j < t.backing.size(); ++j)
+                part -= QRegion(t.backing[j].box.toAlignedRect());
+            QColor veil = t.backing[i].color;
+            veil.setAlphaF(0.8);
+            for (const QRect& piece : part)
+                m_painter.fillRect(piece, veil);
+        }
         m_painter.setFont(t.font);
         m_painter.setPen(t.foreground);
         m_painter.drawText(QRectF(t.corner, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,

@@ -22,9 +22,9 @@ namespace dryfriction {
 // width, text stands with its top-left corner at the pixel of the current
 // point. Nothing is drawn outside the canvas.
 //
-// Texts go on top of everything else, each on a backing of the colour it was
-// printed on, as on the screen: they are kept until finish() (or the end of
-// the canvas) and printed then.
+// Texts go on top of everything else, each on a backing of the colour it
+// stands on that veils what lies beneath, as on the screen: they are kept
+// until finish() (or the end of the canvas) and printed then.
 class PainterCanvas : public Canvas {
 public:
     PainterCanvas(QPainter& painter, QSize logical);

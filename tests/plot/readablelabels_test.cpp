@@ -367,11 +367,14 @@ TEST(SmoothCurves, TracesAreAntialiasedGridLinesAreNot)
     }
 }
 
-// After a whole run, every text of every view is as legible as before it: no
-// pixel of a trace, a marker, the envelope, a grid line or the band lies in
-// the box a text was printed in. Text is black on white or on the grey band,
-// so every pixel of its box is a grey (red, green and blue alike). At the
-// start-up size and at the zoom of a 1920 x 1080 window.
+// After a whole run, every text of every view is as legible as before it: a
+// trace, a marker, the envelope or a grid line shows in the box a text was
+// printed in only faintly, veiled. Text is black on white or on the grey
+// band, and the veil lets a fifth of a line through: every pixel of a text's
+// box is a grey or a pale tint, its channels no more than a fifth of 255
+// apart (a line at full strength, red 255 0 0 or grid green 128 255 128, is
+// far from that). At the start-up size and at the zoom of a 1920 x 1080
+// window.
 TEST(ReadableLabels, NoLineCrossesATextAfterAWholeRun)
 {
     const ViewTexts t = [] {
@@ -411,7 +414,9 @@ TEST(ReadableLabels, NoLineCrossesATextAfterAWholeRun)
                     for (int y = box.top(); y <= box.bottom(); ++y) {
                         for (int x = box.left(); x <= box.right(); ++x) {
                             const QColor pixel = image.pixelColor(x, y);
-                            if (pixel.red() != pixel.green() || pixel.green() != pixel.blue()) {
+                            const int least = std::min({pixel.red(), pixel.green(), pixel.blue()});
+                            const int most = std::max({pixel.red(), pixel.green(), pixel.blue()});
+                            if (most - least > 52) {
                                 if (++struck == 1)
                                     ADD_FAILURE() << text.text.toStdString() << " struck at " << x << "," << y;
                             }

@@ -192,7 +192,8 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
 }
 
 // A painter on an image of the view's size draws what the image canvas
-// draws; the vector files are made by the same calls.
+// draws (the veils under the texts, laid by other means, to a level or two
+// of rounding); the vector files are made by the same calls.
 TEST(ViewScene, PainterCanvasDrawsWhatTheImageCanvasDraws)
 {
     ProblemParameters p;
@@ -214,7 +215,13 @@ TEST(ViewScene, PainterCanvasDrawsWhatTheImageCanvasDraws)
         qsizetype differing = 0;
         for (int y = 0; y < painted.height(); ++y)
             for (int x = 0; x < painted.width(); ++x)
-                differing += painted.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+            {
+                const QRgb u = painted.pixel(x, y), v = expected.pixel(x, y);
+                differing += std::abs(qRed(u) - qRed(v)) > 2 || std::abs(qGreen(u) - qGreen(v)) > 2
+                        || std::abs(qBlue(u) - qBlue(v)) > 2
+                    ? 1
+                    : 0;
+            }
         EXPECT_LE(differing, kViewSize.width() * kViewSize.height() / 1000) << "view " << view;
     }
 }
