@@ -83,6 +83,7 @@ void ImageCanvas::clear()
 {
     m_pending.clear();
     m_texts.clear();
+    m_textExtents.clear();
     m_filled.clear();
     m_anyCrossed = false;
     m_image.fill(m_backColor);
@@ -190,9 +191,11 @@ std::vector<QRectF> ImageCanvas::textBoxes() const
 
 void ImageCanvas::markCrossed(const QRectF& area) const
 {
-    for (PrintedText& text : m_texts) {
-        if (!text.crossed && area.intersects(text.box)) {
-            text.crossed = true;
+    const double left = area.left(), top = area.top(), right = area.right(), bottom = area.bottom();
+    for (std::size_t i = 0; i < m_textExtents.size(); ++i) {
+        const Extent& e = m_textExtents[i];
+        if (left < e.right && e.left < right && top < e.bottom && e.top < bottom && !m_texts[i].crossed) {
+            m_texts[i].crossed = true;
             m_anyCrossed = true;
         }
     }
@@ -350,17 +353,22 @@ void ImageCanvas::drawText(const QString& text)
 
     // A frame drawn twice prints its texts twice at the same places: what
     // lies under the text stays what it was.
-    for (PrintedText& other : m_texts) {
+    const Extent extent{static_cast<double>(box.left()), static_cast<double>(box.top()),
+                        static_cast<double>(box.left() + box.width()), static_cast<double>(box.top() + box.height())};
+    for (std::size_t i = 0; i < m_texts.size(); ++i) {
+        PrintedText& other = m_texts[i];
         if (other.corner == corner && other.text == text) {
             if (other.box == box) {
                 printed.under = std::move(other.under);
                 printed.veil = std::move(other.veil);
             }
             other = std::move(printed);
+            m_textExtents[i] = extent;
             return;
         }
     }
     m_texts.push_back(std::move(printed));
+    m_textExtents.push_back(extent);
 }
 
 }  // namespace dryfriction

@@ -51,6 +51,9 @@ public:
         settle();
         return m_image;
     }
+    // Whether the canvas has an image (it has none after takeImage), without
+    // drawing what waits: a canvas about to be cleared need not finish it.
+    bool hasImage() const { return !m_image.isNull(); }
     // The image, every line drawn, handed over without a copy; the canvas
     // has none until setSize. For an image drawn once and then kept or
     // changed: a copy of a full-screen image at twice the resolution costs
@@ -141,6 +144,12 @@ private:
     mutable QImage m_image;
     mutable std::vector<PendingLine> m_pending;
     mutable std::vector<PrintedText> m_texts;
+    // The texts' boxes again, side by side, for the test every segment of a
+    // trace makes against all of them.
+    struct Extent {
+        double left, top, right, bottom;
+    };
+    std::vector<Extent> m_textExtents;
     mutable bool m_anyCrossed = false;
     std::vector<FilledBox> m_filled;
     QColor m_backColor = Qt::white;

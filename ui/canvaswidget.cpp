@@ -48,7 +48,7 @@ bool CanvasWidget::fitCanvas()
                         static_cast<int>(std::floor(height() / m_zoom + 1e-6)));
     const qreal dpr = devicePixelRatioF() * m_zoom;
     if (m_canvas.logicalSize() == logical && m_canvas.devicePixelRatio() == dpr
-        && !m_canvas.image().isNull())
+        && m_canvas.hasImage())
         return false;
     m_canvas.setSize(logical, dpr);
     return true;
