@@ -19,7 +19,7 @@
 int main(int argc, char* argv[])
 {
     // --help and --version need no display: answered before Qt opens one.
-    if (const auto status = dryfriction::answerCommandLine(argc, argv, std::cout))
+    if (const auto status = dryfriction::answerCommandLine(argc, argv, std::cout, std::cerr))
         return *status;
 
     QApplication app(argc, argv);

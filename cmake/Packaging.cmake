@@ -4,9 +4,6 @@
 
 set(DRYFRICTION_PACKAGE_MAINTAINER "dryfriction project <dryfriction@example.org>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
-# The date of this version's entry in the package's change log.
-set(DRYFRICTION_PACKAGE_DATE "Mon, 07 Dec 2026 00:00:00 +0000")
-
 # What Debian expects in /usr/share/doc/<package>: the copyright file, and for a
 # package made here (a native one, no Debian revision) changelog.gz.
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog @ONLY)
@@ -41,6 +38,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The dependencies are those of the linked libraries, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Besides them, Qt's own Russian translation (qtbase_ru.qm in Qt's
+# translations folder), which the window loads for the «Да»/«Нет» of its
+# questions; without it a Russian window asks with English buttons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # The PDF viewer and text viewer the help menu opens the documents with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evince | pdf-viewer")
@@ -51,8 +52,9 @@ string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "stagnation zone. The program computes the motion in closed form, animates the\n"
   "load and traces its coordinate, velocity, energy and path against time, with\n"
   "the characteristics of the motion beside them. Its interface and its help\n"
-  "documents (theory, worked problems, the history of Coulomb's and Amontons'\n"
-  "laws of friction, a guide to the controls) are in Russian.\n"
+  "documents (theory, worked problems, a laboratory worksheet, the history of\n"
+  "Coulomb's and Amontons' laws of friction, a guide to the controls) are in\n"
+  "Russian.\n"
   "\n"
   "The companion dryfriction-table prints the same figures, and every sample of\n"
   "a run as CSV, for spreadsheets and scripts.")

@@ -168,4 +168,41 @@ EditOutcome applyFieldText(InputField field, std::string_view text, const Proble
     return out;
 }
 
+namespace {
+
+// Whether more keys can take the text past the rule that rejects it: a zero
+// may be the start of 0.25, and 1 with v0 = 0 the start of 1.5. A negative
+// value stays negative and a value beyond the limits stays beyond them.
+bool typingCanMend(const Correction& c, double value)
+{
+    switch (c.rule) {
+    case InputRule::MassNotPositive:
+    case InputRule::NoSpring:
+    case InputRule::NoFriction:
+    case InputRule::TimeNotPositive:
+        return value == 0;
+    case InputRule::X0InStagnationZone:
+    case InputRule::V0InStagnationZone:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+TypingOutcome typingOutcome(InputField field, std::string_view text, const ProblemParameters& inForce)
+{
+    if (!holdsFieldNumber(text))
+        return {TypingVerdict::Waiting, inForce};
+    ProblemParameters typed = inForce;
+    storeInput(field, readFieldNumber(text), typed);
+    const std::optional<Correction> correction = checkInput(field, typed);
+    if (!correction)
+        return {TypingVerdict::Accepted, typed};
+    if (typingCanMend(*correction, storedInput(field, typed)))
+        return {TypingVerdict::Waiting, inForce};
+    return {TypingVerdict::Rejected, inForce};
+}
+
 }  // namespace dryfriction

@@ -68,9 +68,8 @@ std::string fieldText(InputField field, const ProblemParameters& p);
 // again in turn, so that a correction can itself be caught by a later rule:
 // "-0.5" in the coordinate field with v0 = 0 is made 0.5 by the symmetry rule
 // and then 1.1 by the stagnation-zone rule. The passes end when the field
-// already shows the canonical text of its value. The text is taken as
-// complete: whether an unfinished one (isUnfinishedNumber) is an edit yet is
-// the caller's choice.
+// already shows the canonical text of its value. This is the edit of a text
+// the user is done with (typingOutcome covers the keys before).
 struct EditPass {
     std::optional<Correction> correction;  // what this pass rejected, if anything
     std::string text;                      // the canonical text the field shows after it
@@ -82,5 +81,22 @@ struct EditOutcome {
 };
 
 EditOutcome applyFieldText(InputField field, std::string_view text, const ProblemParameters& inForce);
+
+// What a text comes to while the user is still typing it, before the field is
+// left. The text stays as typed. A value that passes the field's rules is put
+// in force at once. A text that more keys can still take past its rule waits,
+// changing nothing, until the user leaves the field (then applyFieldText
+// judges it): a text without a number yet ("", "-", "."), a zero in m, k, mu
+// or t (the "0" of "0.25"), and the stagnation zone of x0 and v0 (the "1" of
+// "1.5" with v0 = 0). Any other rejection (a negative value, one beyond the
+// limits) no key can mend: it is an edit at once.
+enum class TypingVerdict { Accepted, Waiting, Rejected };
+
+struct TypingOutcome {
+    TypingVerdict verdict = TypingVerdict::Waiting;
+    ProblemParameters parameters;  // in force afterwards when accepted, else as they were
+};
+
+TypingOutcome typingOutcome(InputField field, std::string_view text, const ProblemParameters& inForce);
 
 }  // namespace dryfriction

@@ -51,6 +51,7 @@ MotionSample exactSampleAt(double t, const ProblemParameters& p, const MotionCha
 struct RunResult {
     double finalX = 0;     // coordinate of the last sample
     double finalPath = 0;  // path of the last sample
+    float time = 0;        // time of the last sample
 };
 
 // Marker times of a run, k = 0 .. halfSwings:
@@ -86,7 +87,7 @@ public:
     const MotionSample& sample() const { return m_sample; }
     int sampleCount() const { return m_count; }
     bool finished() const { return m_finished; }
-    RunResult result() const { return {m_sample.x, m_sample.path}; }
+    RunResult result() const { return {m_sample.x, m_sample.path, m_sample.t}; }
 
 private:
     ProblemParameters m_params;

@@ -127,65 +127,64 @@ double readNumber(std::string_view text)
     return n.negative ? -value : value;
 }
 
-double readFieldNumber(std::string_view text)
-{
-    std::string s(text);
-    for (char& ch : s) {
-        if (ch == ',')
-            ch = '.';
-    }
-    return readNumber(s);
-}
+namespace {
 
-bool isUnfinishedNumber(std::string_view text)
+// The Russian letters on the keys that carry "." and "," in the Latin layout,
+// in UTF-8: a student on a Russian layout reaches for "." and types "ю".
+constexpr std::string_view kSeparatorLetters[] = {"ю", "Ю", "б", "Б"};
+
+// The field's text with every character read as the point made one.
+std::string withFieldPoints(std::string_view text)
 {
     std::string s;
     s.reserve(text.size());
-    for (char ch : text) {
-        if (!isBlank(ch))
-            s.push_back(ch == ',' ? '.' : ch);
-    }
-    if (s.empty())
-        return false;
-
-    std::size_t i = 0;
-    const bool negative = s[0] == '-';
-    if (s[0] == '+' || s[0] == '-')
-        ++i;
-    if (i == s.size())
-        return true;  // a lone sign
-
-    bool point = false, anyDigit = false, nonZero = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) {
-            anyDigit = true;
-            nonZero = nonZero || s[i] != '0';
-        } else if (s[i] == '.' && !point) {
-            point = true;
-        } else {
-            break;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text[i] == ',') {
+            s.push_back('.');
+            ++i;
+            continue;
         }
+        bool letter = false;
+        for (std::string_view l : kSeparatorLetters) {
+            if (text.substr(i, l.size()) == l) {
+                s.push_back('.');
+                i += l.size();
+                letter = true;
+                break;
+            }
+        }
+        if (!letter)
+            s.push_back(text[i++]);
     }
-    if (i == s.size()) {
-        if (s.back() == '.')
-            return true;  // "2.", "-.", "."
-        if (point && s.back() == '0')
-            return true;  // "1.0" would become " 1", and the 5 of "1.05" would follow the 1
-        return negative && !nonZero;  // "-0" would become " 0", and "-0.5" +0.5
-    }
+    return s;
+}
 
-    // The exponent: only a mark after a mantissa with a digit can go on.
-    if (!anyDigit || (s[i] != 'e' && s[i] != 'E'))
-        return false;
-    ++i;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
-    // "1e", "1e-" and "1e-0" (which reads 1, rewritten " 1") wait for a digit.
-    for (; i < s.size(); ++i) {
-        if (s[i] != '0')
-            return false;
+}  // namespace
+
+double readFieldNumber(std::string_view text)
+{
+    return readNumber(withFieldPoints(text));
+}
+
+bool holdsFieldNumber(std::string_view text)
+{
+    std::string s;
+    for (char ch : withFieldPoints(text)) {
+        if (!isBlank(ch))
+            s.push_back(ch);
     }
-    return true;
+    return scanNumber(s).anyDigit;
+}
+
+bool isFieldNumberCharacter(char32_t ch)
+{
+    switch (ch) {
+    case ' ': case '\t': case '+': case '-': case '.': case ',': case 'e': case 'E':
+    case U'ю': case U'Ю': case U'б': case U'Б':
+        return true;
+    default:
+        return ch >= '0' && ch <= '9';
+    }
 }
 
 namespace {

@@ -20,24 +20,22 @@ double readNumber(std::string_view text);
 // "0.5kg", " 5" and "1e" are not.
 bool isWholeNumber(std::string_view text);
 
-// What an input field reads: the rule of readNumber, with a comma read as the
-// decimal point as well, in every locale ("2,5" -> 2.5, "1,5e3" -> 1500).
-// Only the fields do this; a value given to the companion stays a whole
-// number with a point (isWholeNumber).
+// What an input field reads: the rule of readNumber, with a comma and the
+// Russian keys that carry "." and "," (ю, Ю, б, Б) read as the decimal point
+// as well, in every locale ("2,5" -> 2.5, "9ю5" -> 9.5, "1,5e3" -> 1500).
+// The text is UTF-8. Only the fields do this; a value given to the companion
+// stays a whole number with a point (isWholeNumber).
 double readFieldNumber(std::string_view text);
 
-// Whether a field's text is a number still being typed, one that the next
-// key can complete but that reading and rewriting now would spoil. Blanks are
-// skipped and a comma counts as the point, as in readFieldNumber. Unfinished
-// are a lone sign ("-", "+"); a text ending in the point, with or without
-// digits before it ("2.", "-.", ".", ","); a mantissa with at least one digit
-// followed by the exponent mark, its sign, or only zeros ("1e", "2.5E-",
-// "1e-0"); and texts whose last zeros or sign the canonical rewrite would drop
-// although more digits may follow: fraction zeros ("1.0", "2.50", "0.00") and
-// a negative zero ("-0"). Not unfinished: the empty text and a lone "0"
-// (complete numbers, 0), and texts no key can complete ("e", "1e5e", "2.5.",
-// "--", "1-"), which are read as they stand.
-bool isUnfinishedNumber(std::string_view text);
+// Whether a field's text holds a number at all, read as readFieldNumber
+// reads it: "2", " .5", "1e", "-0", "9ю" do; "", "-", ".", "e5" and "abc"
+// (all read as 0) do not.
+bool holdsFieldNumber(std::string_view text);
+
+// Whether a character can stand in a number a field reads: a digit, a blank,
+// a sign, the point or one of the characters read as the point, or the
+// exponent mark E or e. A field refuses any other key.
+bool isFieldNumberCharacter(char32_t ch);
 
 // The canonical text: a blank for values >= 0 or "-", then at most 15
 // significant digits (7 for single precision), no trailing zeros or point, no

@@ -32,11 +32,12 @@ std::string shortestText(float value)
     return shortest(value);
 }
 
-void writeSamplesCsv(std::ostream& out, const ProblemParameters& p, const MotionCharacteristics& c)
+void writeSamplesCsv(std::ostream& out, const ProblemParameters& p, const MotionCharacteristics& c,
+                     std::size_t maxSamples)
 {
     out << "t,x,Vx,W/Wo,path\n";
     MotionRun run(p, c);
-    while (run.next()) {
+    for (std::size_t written = 0; written < maxSamples && run.next(); ++written) {
         const MotionSample& s = run.sample();
         out << shortestText(s.t) << ',' << shortestText(s.x) << ',' << shortestText(s.vx) << ','
             << shortestText(s.energyRatio) << ',' << shortestText(s.path) << '\n';

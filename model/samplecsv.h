@@ -3,7 +3,9 @@
 #include "model/characteristics.h"
 #include "model/parameters.h"
 
+#include <cstddef>
 #include <iosfwd>
+#include <limits>
 #include <string>
 
 namespace dryfriction {
@@ -14,10 +16,12 @@ namespace dryfriction {
 std::string shortestText(double value);
 std::string shortestText(float value);
 
-// Every sample of the run of this problem as CSV, one line per sample after
+// The samples of the run of this problem as CSV, one line per sample after
 // the header "t,x,Vx,W/Wo,path": the time, the coordinate, the velocity
 // projection, the energy over the initial energy and the path, each in its
-// shortest text. The same bytes in every locale and on every stream.
-void writeSamplesCsv(std::ostream& out, const ProblemParameters& p, const MotionCharacteristics& c);
+// shortest text. The same bytes in every locale and on every stream. Every
+// sample of the run, or its first `maxSamples` (a run stopped early).
+void writeSamplesCsv(std::ostream& out, const ProblemParameters& p, const MotionCharacteristics& c,
+                     std::size_t maxSamples = std::numeric_limits<std::size_t>::max());
 
 }  // namespace dryfriction

@@ -20,7 +20,7 @@ void drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const
         const QString across = i < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[i].isEmpty()
                                    ? texts.graphAcrossCaptions[i]
                                    : texts.timeCaption;
-        drawGraphFrame(*graphs[i], descriptions[i], r, caption, across, texts.decimalPoint);
+        drawGraphFrame(*graphs[i], descriptions[i], r, caption, across, texts.decimalPoint, texts.labelsOnLines);
     }
 }
 

@@ -83,6 +83,23 @@ double acrossGridStep(const GraphDescription& graph, const PlotRanges& r)
     return 1;
 }
 
+// Prints a grid label; one that sits on its line first clears a gap in the
+// line for itself, in the colour around it: white, or the stagnation band's
+// grey where the label lies within the band.
+void printLabel(Canvas& canvas, const AxisLabel& label, bool onLine, bool inBand)
+{
+    if (onLine) {
+        const QPointF topLeft = canvas.toUser(label.box.topLeft());
+        const QPointF bottomRight = canvas.toUser(label.box.bottomRight());
+        canvas.fillBox(topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y(), Qt::white);
+        const double bandTop = std::min(topLeft.y(), 1.0);
+        const double bandBottom = std::max(bottomRight.y(), -1.0);
+        if (inBand && bandTop > bandBottom)
+            canvas.fillBox(topLeft.x(), bandTop, bottomRight.x(), bandBottom, kBandColor);
+    }
+    printInBox(canvas, label.box, label.text);
+}
+
 }  // namespace
 
 void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r)
@@ -107,7 +124,8 @@ void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRang
 }
 
 void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
-                    const QString& caption, const QString& timeCaption, const QString& decimalPoint)
+                    const QString& caption, const QString& timeCaption, const QString& decimalPoint,
+                    bool labelsOnLines)
 {
     const double left = leftEdge(graph, r);
     const double right = rightEdge(graph, r);
@@ -157,9 +175,12 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
         for (long long k = firstMultiple(first, labelled); k <= last; k += labelled) {
             const double y = static_cast<double>(k) * step;
             const QString text = gridLabel(y, decimalPoint);
-            const QPointF corner(pixelFloor(origin.x()) + kLabelClearancePx,
-                                 pixelFloor(canvas.toPixel(0, y).y()) + kLabelClearancePx);
-            valueLabels.push_back({y, text, QRectF(corner, canvas.textSize(text)), false});
+            const QSizeF size = canvas.textSize(text);
+            const double row = pixelFloor(canvas.toPixel(0, y).y());
+            const double labelTopPx = labelsOnLines && k != 0 ? std::floor(row + 0.5 - size.height() / 2)
+                                                              : row + kLabelClearancePx;
+            const QPointF corner(pixelFloor(origin.x()) + kLabelClearancePx, labelTopPx);
+            valueLabels.push_back({y, text, QRectF(corner, size), false});
         }
         takeLabelBoxes(boxes, valueLabels);
     }
@@ -195,8 +216,11 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
                 continue;
             const double t = static_cast<double>(k) * stepAcross;
             const QString text = gridLabel(t, decimalPoint);
-            const QPointF corner(pixelFloor(canvas.toPixel(t, 0).x()) + kLabelClearancePx, labelTop);
-            timeLabels.push_back({t, text, QRectF(corner, canvas.textSize(text)), false});
+            const QSizeF size = canvas.textSize(text);
+            const double column = pixelFloor(canvas.toPixel(t, 0).x());
+            const double leftEdgePx =
+                labelsOnLines ? std::floor(column + 0.5 - size.width() / 2) : column + kLabelClearancePx;
+            timeLabels.push_back({t, text, QRectF(QPointF(leftEdgePx, labelTop), size), false});
         }
         takeLabelBoxes(boxes, timeLabels);
     }
@@ -230,7 +254,7 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
             canvas.dot(t, graph.timeLabelLevel * top);
             if (label != timeLabels.end() && label->value == t) {
                 if (label->shown)
-                    printInBox(canvas, label->box, label->text);
+                    printLabel(canvas, *label, labelsOnLines, graph.stagnationBand);
                 ++label;
             }
         }
@@ -244,7 +268,7 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
             canvas.dot(0, y);
             if (label != valueLabels.end() && label->value == y) {
                 if (label->shown)
-                    printInBox(canvas, label->box, label->text);
+                    printLabel(canvas, *label, labelsOnLines && k != 0, graph.stagnationBand);
                 ++label;
             }
         }

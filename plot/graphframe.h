@@ -26,10 +26,13 @@ void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRang
 // stride that keeps 0 (see labelStride); labels sit clear of the axes and of
 // their own line, the value labels right of the vertical axis just below
 // their line, the labels across right of their line beside the horizontal
-// axis; the captions move off the labels. Text is printed in the canvas's own
-// font and foreground colour, measured as the canvas measures it. Leaves the
-// canvas with a line width of 3, not smoothed.
+// axis; the captions move off the labels. With `labelsOnLines` (for print on
+// white) a label other than 0 is centred on its line instead, the line broken
+// by a white gap behind the text. Text is printed in the canvas's own font and
+// foreground colour, measured as the canvas measures it. Leaves the canvas
+// with a line width of 3, not smoothed.
 void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
-                    const QString& caption, const QString& timeCaption, const QString& decimalPoint);
+                    const QString& caption, const QString& timeCaption, const QString& decimalPoint,
+                    bool labelsOnLines = false);
 
 }  // namespace dryfriction

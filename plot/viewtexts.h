@@ -19,6 +19,10 @@ struct ViewTexts {
     std::vector<QString> graphAcrossCaptions;
     QString legendStops;                 // what the red dashed markers are
     QString legendExtremes;              // what the blue dashed markers are
+    // Where a grid label sits: beside its line, as the window draws it, or
+    // for print centred on its line over a white gap in it, so that a value
+    // read off the figure is the label's own.
+    bool labelsOnLines = false;
 };
 
 }  // namespace dryfriction

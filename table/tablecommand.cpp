@@ -9,6 +9,8 @@
 #include "model/samplecsv.h"
 #include "table/rulemessages.h"
 
+#include "releaseinfo.h"
+
 #include <array>
 #include <ostream>
 #include <string>
@@ -18,39 +20,15 @@ namespace dryfriction {
 
 namespace {
 
+// The companion speaks Russian, as the window, its messages about values
+// (shared with the window) and its manual page do.
 constexpr std::string_view kUsage =
-    "Usage: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] [--samples]\n"
-    "Использование: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] "
-    "[--samples]\n";
+    "Использование: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] [--samples]\n";
 
+// The limits are exactly those the checks apply (model/inputrules), edges
+// included; the tests read them back from this text.
 constexpr std::string_view kHelp =
-    "Usage: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] [--samples]\n"
-    "\n"
-    "Computes the motion of a load on a horizontal spring with dry (Coulomb) friction\n"
-    "exactly as the dryfriction program does, and prints its characteristics and the\n"
-    "results of the run as key=value lines; with --samples it prints every sample of\n"
-    "the run as CSV (t,x,Vx,W/Wo,path) instead.\n"
-    "\n"
-    "  --m M      mass of the load, kg (default 0.1)\n"
-    "  --k K      spring stiffness, N/m (default 40)\n"
-    "  --mu MU    sliding friction coefficient (default 0.2)\n"
-    "  --x0 X     initial coordinate, in units of the stagnation half-width (default 9.5)\n"
-    "  --v0 V     initial velocity, in units of Va, either sign (default 6)\n"
-    "  --t T      calculation time, dimensionless phase w*t (default 20)\n"
-    "  --samples  print the samples of the run as CSV\n"
-    "  --help     print this help\n"
-    "  --version  print the version\n"
-    "\n"
-    "A value always follows its option, also when it starts with \"-\" (--v0 -6).\n"
-    "Numbers are read and written with \".\" as the decimal separator in every locale;\n"
-    "written numbers read back to the same value. A value must be one number and\n"
-    "nothing else (\"9,5\", \"4O\" or \"0.5kg\" is an error). A value that the program's input\n"
-    "fields would correct is an error here: its message goes to stderr.\n"
-    "Limits: m, k, mu from 1e-6 to 1e6; |x0| and |v0| up to 1000; t above 0 up to 10000.\n"
-    "Exit status: 0 success, 1 the output could not be written, 2 a wrong option or value.\n"
-    "\n"
-    "Использование: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] "
-    "[--samples]\n"
+    "Использование: dryfriction-table [--m M] [--k K] [--mu MU] [--x0 X] [--v0 V] [--t T] [--samples]\n"
     "\n"
     "Рассчитывает движение груза на горизонтальной пружине с сухим (кулоновым) трением\n"
     "точно так же, как программа dryfriction, и выводит характеристики и результаты\n"
@@ -65,14 +43,22 @@ constexpr std::string_view kHelp =
     "  --t T      время расчёта, безразмерная фаза w*t (по умолчанию 20)\n"
     "  --samples  вывести отсчёты расчёта в формате CSV\n"
     "  --help     вывести эту справку\n"
-    "  --version  вывести версию\n"
+    "  --version  вывести версию и дату выпуска\n"
+    "\n"
+    "Допустимые значения, границы включительно:\n"
+    "  --m, --k, --mu  от 1e-6 до 1e6\n"
+    "  --x0            от 0 до 1000 (задача симметрична: вместо -x0 задайте x0 и -v0)\n"
+    "  --v0            от -1000 до 1000\n"
+    "  --t             больше 0 и не больше 10000; t хранится с одинарной точностью,\n"
+    "                  как в программе (около 7 значащих цифр)\n"
+    "При x0 не больше 1 скорость v0 не может быть 0: груз в зоне застоя не сдвинется.\n"
     "\n"
     "Значение всегда следует за своим ключом, даже если начинается с \"-\" (--v0 -6).\n"
-    "Десятичный разделитель чисел — точка при любых региональных настройках.\n"
-    "Значение должно быть одним числом и ничем больше (\"9,5\", \"4O\" или \"0.5kg\" — ошибка).\n"
+    "Десятичный разделитель чисел — точка при любых региональных настройках;\n"
+    "выведенное число читается обратно в то же значение. Значение должно быть одним\n"
+    "числом и ничем больше (\"9,5\", \"4O\" или \"0.5kg\" — ошибка).\n"
     "Значение, которое поля ввода программы исправили бы, здесь является ошибкой:\n"
-    "сообщение выводится в stderr.\n"
-    "Пределы: m, k, mu от 1e-6 до 1e6; |x0| и |v0| не больше 1000; t больше 0 и не больше 10000.\n"
+    "сообщение выводится в поток ошибок.\n"
     "Код завершения: 0 успех, 1 не удалось вывести результат, 2 неверный ключ или значение.\n";
 
 struct Option {
@@ -107,7 +93,7 @@ int finish(std::ostream& out, std::ostream& err)
 {
     out.flush();
     if (!out) {
-        err << "dryfriction-table: the output could not be written\n";
+        err << "dryfriction-table: не удалось вывести результат\n";
         return kTableWriteFailed;
     }
     return kTableOk;
@@ -127,7 +113,8 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
             return finish(out, err);
         }
         if (arg == "--version") {
-            out << "dryfriction-table " << DRYFRICTION_VERSION << '\n';
+            out << "dryfriction-table " << kRelease.version << '\n'
+                << "Дата выпуска: " << releaseDateText(kRelease) << '\n';
             return finish(out, err);
         }
         if (arg == "--samples") {
@@ -148,17 +135,17 @@ int runTable(std::span<const std::string_view> args, std::ostream& out, std::ost
                 option = &o;
         }
         if (option == nullptr)
-            return usage(err, "unknown option " + std::string(args[i]));
+            return usage(err, "неизвестный ключ " + std::string(args[i]));
         if (!hasValue) {
             // A value may start with "-" (--v0 -6), but what starts with "--"
             // is the next option: the value before it is missing.
             if (i + 1 >= args.size() || args[i + 1].starts_with("--"))
-                return usage(err, "missing value after " + std::string(arg));
+                return usage(err, "нет значения после " + std::string(arg));
             value = args[++i];
         }
         if (!isWholeNumber(value))
-            return usage(err, "the value of " + std::string(arg) + " is not a number: \"" + std::string(value)
-                                  + "\" (write it with a point, as 9.5 or 1e-3)");
+            return usage(err, "значение " + std::string(arg) + " не число: \"" + std::string(value)
+                                  + "\" (пишите его с точкой: 9.5 или 1e-3)");
         storeInput(option->field, readNumber(value), p);
     }
 

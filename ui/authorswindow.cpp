@@ -1,5 +1,6 @@
 #include "ui/authorswindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -27,7 +28,7 @@ QPixmap portrait(qreal devicePixelRatio)
 
 }  // namespace
 
-AuthorsWindow::AuthorsWindow(QWidget* parent)
+AuthorsWindow::AuthorsWindow(QWidget* parent, const ReleaseInfo& release)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
 {
     setObjectName(QStringLiteral("authorsWindow"));
@@ -48,14 +49,26 @@ AuthorsWindow::AuthorsWindow(QWidget* parent)
     credits->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     credits->setWordWrap(true);
     const QStringList lines = {
-        tr("Программа «dryfriction», 2026"),
+        tr("Программа «dryfriction»,"),
+        tr("версия %1, %2")
+            .arg(QString::fromUtf8(release.version.data(), static_cast<qsizetype>(release.version.size())),
+                 QString::fromStdString(releaseDateText(release))),
         tr("Учебная модель механики:"),
-        tr("груз на пружине"),
-        tr("при сухом (кулоновом) трении"),
+        tr("груз на пружине при сухом трении"),
         tr("Написана на C++20 и Qt 6"),
         tr("Авторы: участники проекта"),
     };
     credits->setText(lines.join(QLatin1Char('\n')));
+}
+
+// Esc closes the window, as it closes a dialog.
+void AuthorsWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace dryfriction

@@ -22,6 +22,14 @@ QString scientific(double value, int digits, const QString& decimalPoint)
     return QString::fromStdString(formatScientific(value, digits, decimalPoint.toStdString()));
 }
 
+// A time in a result caption, short enough for the label: three or four
+// significant digits (7,21; 19,9; 123; 9999).
+QString shortTime(float t, const QString& decimalPoint)
+{
+    const int decimals = t < 10 ? 2 : (t < 100 ? 1 : 0);
+    return QString::number(static_cast<double>(t), 'f', decimals).replace(QLatin1Char('.'), decimalPoint);
+}
+
 }  // namespace
 
 QString localeDecimalPoint()
@@ -72,6 +80,21 @@ QString analyticFinalCoordinate(float distance, const QString& dp)
 QString analyticFinalPathCaption(float path, const QString& dp)
 {
     return translated(QT_TRANSLATE_NOOP("Captions", "П_end=%1")).arg(scientific(path, 3, dp));
+}
+
+QString stoppedCoordinate(double x, float t, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "X(%1)=%2")).arg(shortTime(t, dp), scientific(x, 3, dp));
+}
+
+QString stoppedPath(double path, float t, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "П(%1)=%2")).arg(shortTime(t, dp), scientific(path, 3, dp));
+}
+
+QString analyticCoordinateAt(double distance, float t, const QString& dp)
+{
+    return translated(QT_TRANSLATE_NOOP("Captions", "|X(%1)|=%2")).arg(shortTime(t, dp), scientific(distance, 3, dp));
 }
 
 ViewTexts viewTexts(const QString& decimalPoint)

@@ -36,6 +36,12 @@ QString runFinalCoordinate(double x, const QString& decimalPoint);
 QString runFinalPath(double path, const QString& decimalPoint);
 QString analyticFinalCoordinate(float distance, const QString& decimalPoint);
 QString analyticFinalPathCaption(float path, const QString& decimalPoint);
+// After a stop, the results are those at the stop time t, "X(7,21)=" and
+// "П(7,21)="; on request, the closed-form values at the same time, the
+// distance from the centre as "|X(7,21)|=" and the path as the run's.
+QString stoppedCoordinate(double x, float t, const QString& decimalPoint);
+QString stoppedPath(double path, float t, const QString& decimalPoint);
+QString analyticCoordinateAt(double distance, float t, const QString& decimalPoint);
 
 // Everything the views print.
 ViewTexts viewTexts(const QString& decimalPoint);

@@ -7,6 +7,9 @@
 #include "ui/windowlayout.h"
 
 #include "model/analytic.h"
+#include "model/motion.h"
+
+#include <cmath>
 
 namespace dryfriction {
 
@@ -29,12 +32,10 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* client, const ProblemState& 
     m_amplitude = value("amplitudeLabel", tr("Безразмерная амплитуда колебаний"));
 
     m_finalCoordinate = new ClickableLabel(finalCoordinatePrefix(), client);
-    makeLabel(m_finalCoordinate, "finalCoordinateLabel",
-              tr("Конечная координата ( численно). Нажмите для аналитического расчёта"), font, kValueColor, text,
-              Border::Sunken);
+    makeLabel(m_finalCoordinate, "finalCoordinateLabel", QString(), font, kValueColor, text, Border::Sunken);
     m_path = new ClickableLabel(pathPrefix(), client);
-    makeLabel(m_path, "pathLabel", tr("Путь до конечной остановки ( численно). Нажмите для аналитического расчёта"),
-              font, kValueColor, text, Border::Sunken);
+    makeLabel(m_path, "pathLabel", QString(), font, kValueColor, text, Border::Sunken);
+    describeResults(false);
 
     connect(m_finalCoordinate, &ClickableLabel::clicked, this, &CharacteristicsPanel::showAnalyticCoordinate);
     connect(m_path, &ClickableLabel::clicked, this, [this] {
@@ -55,26 +56,63 @@ void CharacteristicsPanel::showCharacteristics()
     m_finalStop->setText(captions.finalStop);
 }
 
+// What the results are, for the tooltip and a screen reader.
+void CharacteristicsPanel::describeResults(bool stopped)
+{
+    const QString coordinate = stopped
+        ? tr("Координата в момент остановки (численно). Нажмите для аналитического расчёта")
+        : tr("Конечная координата ( численно). Нажмите для аналитического расчёта");
+    const QString path = stopped
+        ? tr("Путь к моменту остановки (численно). Нажмите для аналитического расчёта")
+        : tr("Путь до конечной остановки ( численно). Нажмите для аналитического расчёта");
+    m_finalCoordinate->setToolTip(coordinate);
+    m_finalCoordinate->setAccessibleDescription(coordinate);
+    m_path->setToolTip(path);
+    m_path->setAccessibleDescription(path);
+}
+
+void CharacteristicsPanel::showStoppedResult(const RunResult& result)
+{
+    m_stopTime = result.time;
+    describeResults(true);
+    m_finalCoordinate->setText(stoppedCoordinate(result.finalX, result.time, localeDecimalPoint()));
+    m_path->setText(stoppedPath(result.finalPath, result.time, localeDecimalPoint()));
+}
+
 void CharacteristicsPanel::showRunResult(const RunResult& result)
 {
+    m_stopTime.reset();
+    describeResults(false);
     m_finalCoordinate->setText(runFinalCoordinate(result.finalX, localeDecimalPoint()));
     m_path->setText(runFinalPath(result.finalPath, localeDecimalPoint()));
 }
 
 void CharacteristicsPanel::resetResults()
 {
+    m_stopTime.reset();
+    describeResults(false);
     m_finalCoordinate->setText(finalCoordinatePrefix());
     m_path->setText(pathPrefix());
 }
 
 void CharacteristicsPanel::showAnalyticCoordinate()
 {
+    if (m_stopTime) {
+        const MotionSample exact = exactSampleAt(*m_stopTime, m_problem.parameters(), m_problem.characteristics());
+        m_finalCoordinate->setText(analyticCoordinateAt(std::fabs(exact.x), *m_stopTime, localeDecimalPoint()));
+        return;
+    }
     const float distance = analyticFinalDistance(m_problem.characteristics().firstAmplitude);
     m_finalCoordinate->setText(analyticFinalCoordinate(distance, localeDecimalPoint()));
 }
 
 void CharacteristicsPanel::showAnalyticPath()
 {
+    if (m_stopTime) {
+        const MotionSample exact = exactSampleAt(*m_stopTime, m_problem.parameters(), m_problem.characteristics());
+        m_path->setText(stoppedPath(exact.path, *m_stopTime, localeDecimalPoint()));
+        return;
+    }
     const MotionCharacteristics& c = m_problem.characteristics();
     const float distance = analyticFinalDistance(c.firstAmplitude);
     const float path = analyticFinalPath(distance, c.initialEnergy);

@@ -22,6 +22,13 @@ QFont makeFont(const char* family, qreal points, bool bold)
     return font;
 }
 
+// A dark scheme writes light text on a dark document background.
+bool darkScheme()
+{
+    const QPalette pal = QApplication::palette();
+    return pal.color(QPalette::Base).lightnessF() < pal.color(QPalette::Text).lightnessF();
+}
+
 int toPixels(float value)
 {
     return static_cast<int>(std::lround(value));
@@ -41,12 +48,17 @@ QFont sansFont(qreal points, bool bold)
 
 QColor windowTextColor()
 {
-    return QApplication::palette().color(QPalette::Text);
+    return Qt::black;
 }
 
 QColor documentColor()
 {
-    return QApplication::palette().color(QPalette::Base);
+    return darkScheme() ? QColor(Qt::white) : QApplication::palette().color(QPalette::Base);
+}
+
+QColor documentTextColor()
+{
+    return darkScheme() ? QColor(Qt::black) : QApplication::palette().color(QPalette::Text);
 }
 
 void setColors(QWidget* widget, const QColor& back, const QColor& fore)
@@ -80,10 +92,11 @@ QLineEdit* makeField(QWidget* parent, const char* name, const QString& tip)
     field->setObjectName(QString::fromLatin1(name));
     field->setToolTip(tip);
     field->setFont(serifFont(11.25));
-    // Yellow in every state; the text keeps the system's grey while the
-    // field is disabled during a run.
+    // Yellow in every state, with black text, grey while a run locks the field.
     QPalette pal = field->palette();
     pal.setColor(QPalette::Base, kFieldColor);
+    pal.setColor(QPalette::Text, windowTextColor());
+    pal.setColor(QPalette::Disabled, QPalette::Text, kLockedTextColor);
     field->setPalette(pal);
     field->setTextMargins(0, 0, 0, 0);
     return field;

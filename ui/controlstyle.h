@@ -22,9 +22,19 @@ inline const QColor kFieldColor{255, 255, 192};
 QFont serifFont(qreal points, bool bold = false);
 QFont sansFont(qreal points, bool bold = false);
 
-// The system's window text colour and its document background colour.
+// The text colour of the window's own colours (the grey panel, the cyan
+// values, the yellow fields, the white graphs): black, also under a dark
+// desktop colour scheme, whose light text would vanish on them.
 QColor windowTextColor();
+// A field's text while a run locks it: grey, legible on the yellow.
+inline const QColor kLockedTextColor{128, 128, 128};
+
+// The background and text colours of a graph drawn on the desktop's document
+// colour: the desktop's own under a light scheme; under a dark one white and
+// black, since the grid, the axes and the traces are drawn in fixed colours
+// made for a light ground.
 QColor documentColor();
+QColor documentTextColor();
 
 // Fills the widget's background with `back` and draws its text in `fore`.
 void setColors(QWidget* widget, const QColor& back, const QColor& fore);

@@ -134,7 +134,9 @@ void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
     connect(&m_problem, &ProblemState::changed, this, &MainWindow::showNewProblem);
-    connect(m_parameters, &ParameterPanel::edited, this, &MainWindow::applyEdit);
+    connect(m_parameters, &ParameterPanel::typed, this, &MainWindow::takeTyping);
+    connect(m_parameters, &ParameterPanel::completed, this, &MainWindow::applyEdit);
+    connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
     connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
@@ -160,15 +162,15 @@ void MainWindow::refresh()
     const ProblemParameters& p = m_problem.parameters();
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
                          InputField::V0, InputField::Time}) {
-        // A resize in the middle of typing "2.5" must not turn "2." into " 2".
-        if (!m_parameters->holdsUnfinishedNumber(f))
+        // What the user is typing stays as typed until the field is left.
+        if (!m_parameters->isBeingTyped(f))
             m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     }
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.
     if (m_endedRun)
-        m_characteristics->showRunResult(m_endedRun->result);
+        showRunResult(*m_endedRun);
     else
         m_characteristics->resetResults();
     m_characteristics->showCharacteristics();
@@ -188,7 +190,28 @@ void MainWindow::showNewProblem()
     refresh();
 }
 
-// Every change of a field's text is a complete edit: the text is read,
+// A key in a field: a value that passes the rules is applied at once and the
+// field keeps what was typed; one that more keys may still mend waits for the
+// user to leave the field; one no key can mend is a complete edit now, whose
+// correction is selected so that the next key starts a new number rather
+// than extend the correction into a value nobody typed.
+void MainWindow::takeTyping(InputField field, const QString& text)
+{
+    const TypingOutcome typed = typingOutcome(field, text.toStdString(), m_problem.parameters());
+    switch (typed.verdict) {
+    case TypingVerdict::Accepted:
+        m_problem.setParameters(typed.parameters);
+        break;
+    case TypingVerdict::Waiting:
+        break;
+    case TypingVerdict::Rejected:
+        applyEdit(field, text);
+        m_parameters->replaceTyping(field);
+        break;
+    }
+}
+
+// A complete edit, when the user is done with a field: the text is read,
 // checked, corrected with a message when it makes no sense, and the field
 // shows the canonical text of what was stored; then the problem is applied.
 void MainWindow::applyEdit(InputField field, const QString& text)
@@ -218,10 +241,13 @@ void MainWindow::startRun()
     if (m_run.isRunning())
         return;
 
+    // The run starts from what the fields show.
+    m_parameters->completeTyping();
     showRunning(true);
     // Results reset, graphs without traces.
     m_endedRun.reset();
     refresh();
+    m_runClientSize = m_client->size();
 
     // The graphs' frames are drawn once more over the fresh ones, which gives
     // their text during a run the weight it has always had.
@@ -232,7 +258,8 @@ void MainWindow::startRun()
 }
 
 // Stopped, a run keeps what it drew and shows the results of its last sample,
-// as at its end; only the end's beep is left out, the user having asked for it.
+// at the time of that sample; the end's beep is left out, the user having
+// asked for the stop.
 void MainWindow::stopRun()
 {
     if (!m_run.isRunning())
@@ -247,12 +274,25 @@ void MainWindow::finishRun(const RunResult& result)
 
 void MainWindow::endRun(const RunResult& result, bool finished)
 {
-    m_endedRun = EndedRun{m_run.samplesTaken(), result};
-    m_characteristics->showRunResult(result);
+    m_endedRun = EndedRun{m_run.samplesTaken(), result, !finished};
+    showRunResult(*m_endedRun);
     if (finished)
         beep(kEndBeep);
     showRunning(false);
+    // A window manager that ignores the lock may have resized the window
+    // meanwhile: the controls are laid out for the new size only now.
+    if (m_client->size() != m_runClientSize)
+        refresh();
     emit runFinished();
+}
+
+// A stopped run's results hold at the stop time and say so.
+void MainWindow::showRunResult(const EndedRun& run)
+{
+    if (run.stopped)
+        m_characteristics->showStoppedResult(run.result);
+    else
+        m_characteristics->showRunResult(run.result);
 }
 
 // Running, the fields are locked and the start button stops the run; the size
@@ -339,7 +379,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // A resize of the client area relays out and redraws everything. During
     // a run the window is locked against resizing; should a resize come
     // through all the same, it is not allowed to wipe the traces being drawn:
-    // the controls keep their places until the next resize at rest.
+    // the controls keep their places until the run ends.
     if (watched == m_client && event->type() == QEvent::Resize && !m_run.isRunning())
         refresh();
     return QMainWindow::eventFilter(watched, event);

@@ -67,6 +67,7 @@ protected:
 private:
     void createSlowdown();
     void connectParts();
+    void takeTyping(InputField field, const QString& text);
     void applyEdit(InputField field, const QString& text);
     void showNewProblem();
     void startOrStopRun();
@@ -93,8 +94,12 @@ private:
     struct EndedRun {
         std::size_t samples = 0;
         RunResult result;
+        bool stopped = false;  // by the user, before its last sample
     };
     std::optional<EndedRun> m_endedRun;
+    void showRunResult(const EndedRun& run);
+    // The client area's size when the running run was laid out.
+    QSize m_runClientSize;
 
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;

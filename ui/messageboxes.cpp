@@ -10,11 +10,25 @@ void MessageBoxes::inform(QWidget* parent, const QString& title, const QString& 
     box.exec();
 }
 
-bool MessageBoxes::askYesNo(QWidget* parent, const QString& title, const QString& text)
+namespace {
+
+bool ask(QWidget* parent, const QString& title, const QString& text, QMessageBox::StandardButton chosen)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(chosen);
     return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace
+
+bool MessageBoxes::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return ask(parent, title, text, QMessageBox::Yes);
+}
+
+bool MessageBoxes::askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return ask(parent, title, text, QMessageBox::No);
 }
 
 }  // namespace dryfriction

@@ -9,6 +9,7 @@ class MessageBoxes : public MessageService {
 public:
     void inform(QWidget* parent, const QString& title, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 }  // namespace dryfriction

@@ -7,8 +7,11 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace dryfriction {
 
@@ -46,25 +49,26 @@ constexpr FieldEntry kFieldEntries[] = {
      QT_TRANSLATE_NOOP("dryfriction::ParameterPanel", "Время расчета (безразмерное)")},
 };
 
-// Where the cursor goes when a field's text is rewritten: behind as many
-// characters other than blanks as stood before it, so that "1 9.5", typed at
-// the front of " 9.5", becomes " 19.5" with the cursor still behind the 1.
-// A cursor at the end stays at the end ("2" -> " 2", "2,5" -> " 2.5").
-qsizetype cursorAfterRewrite(const QString& before, qsizetype cursor, const QString& after)
+// A printable key without Ctrl, Alt or Meta is text for the field.
+bool isTextKey(const QKeyEvent& key)
 {
-    if (cursor >= before.size())
-        return after.size();
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < cursor; ++i) {
-        if (!before[i].isSpace())
-            ++kept;
-    }
-    qsizetype pos = 0;
-    for (; kept > 0 && pos < after.size(); ++pos) {
-        if (!after[pos].isSpace())
-            --kept;
-    }
-    return pos;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QList<uint> text = key.text().toUcs4();
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](uint ch) { return QChar::isPrint(ch); });
+}
+
+bool isSeparatorLetter(QChar ch)
+{
+    return ch == QChar(u'ю') || ch == QChar(u'Ю') || ch == QChar(u'б') || ch == QChar(u'Б');
+}
+
+// Text that cannot be part of a number is refused rather than dropped without a word.
+bool refuses(const QKeyEvent& key)
+{
+    const QList<uint> text = key.text().toUcs4();
+    return isTextKey(key)
+           && !std::all_of(text.begin(), text.end(), [](uint ch) { return isFieldNumberCharacter(ch); });
 }
 
 }  // namespace
@@ -82,40 +86,86 @@ ParameterPanel::ParameterPanel(QWidget* client) : QObject(client)
         m_fields[i] = makeField(client, e.fieldName, tr(e.fieldTip));
         connect(m_fields[i], &QLineEdit::textChanged, this,
                 [this, field = e.field](const QString& t) { takeText(field, t); });
-        connect(m_fields[i], &QLineEdit::returnPressed, this, [this, field = e.field] { settle(field); });
+        connect(m_fields[i], &QLineEdit::returnPressed, this, [this, field = e.field] { complete(field); });
         m_fields[i]->installEventFilter(this);
     }
 }
 
+// Keys go to the field that has the window's focus, also while another
+// window is in front; a text changed in any other field was set from
+// outside, whole, and there is no typing to wait for.
 void ParameterPanel::takeText(InputField f, const QString& text)
 {
-    // "2." read now would be rewritten " 2", and the 5 that follows would make
-    // it 25; "-" would read 0 and lose the sign of "-6".
-    if (!isUnfinishedNumber(text.toStdString()))
-        emit edited(f, text);
+    QLineEdit* edit = field(f);
+    m_typing[index(f)] = edit->window()->focusWidget() == edit;
+    if (m_typing[index(f)]) {
+        completeOthers(f);
+        emit typed(f, text);
+    } else {
+        emit completed(f, text);
+    }
 }
 
-// The user is done with the field: a number left unfinished is read as it
-// stands ("2." as 2, "-" as 0), so that the field never shows a text other
-// than the value in force once the user has moved on.
-void ParameterPanel::settle(InputField f)
+void ParameterPanel::complete(InputField f)
 {
-    const QString text = field(f)->text();
-    if (isUnfinishedNumber(text.toStdString()))
-        emit edited(f, text);
+    if (!m_typing[index(f)])
+        return;
+    m_typing[index(f)] = false;
+    emit completed(f, field(f)->text());
+}
+
+// The focus can move while the window is not active (a message box just
+// closed, no window manager), and then no field hears that it was left: the
+// field the user turns to completes any other still being typed.
+void ParameterPanel::completeOthers(InputField f)
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i) {
+        if (i != index(f))
+            complete(static_cast<InputField>(i));
+    }
+}
+
+void ParameterPanel::completeTyping()
+{
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        complete(static_cast<InputField>(i));
+}
+
+void ParameterPanel::replaceTyping(InputField f)
+{
+    m_typing[index(f)] = false;
+    QLineEdit* edit = field(f);
+    if (edit->window()->focusWidget() == edit)
+        edit->selectAll();
 }
 
 // Moving to another control leaves the field. Another window or a menu coming
 // up does not: the user comes back to the same keystroke.
 bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    const auto found = std::find(m_fields.begin(), m_fields.end(), watched);
+    if (found == m_fields.end())
+        return QObject::eventFilter(watched, event);
+    const auto f = static_cast<InputField>(found - m_fields.begin());
+    QLineEdit* edit = *found;
+
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            for (std::size_t i = 0; i < m_fields.size(); ++i) {
-                if (watched == m_fields[i])
-                    settle(static_cast<InputField>(i));
-            }
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            complete(f);
+    } else if (event->type() == QEvent::FocusIn) {
+        completeOthers(f);
+    } else if (event->type() == QEvent::KeyPress && edit->isEnabled()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (refuses(*key)) {
+            emit keyRefused();
+            return true;
+        }
+        // The key a Russian layout has where "." is types the point: "1б5"
+        // would read as 1.5 but look like 165.
+        if (isTextKey(*key) && key->text().size() == 1 && isSeparatorLetter(key->text().front())) {
+            edit->insert(QStringLiteral("."));
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);
@@ -123,21 +173,12 @@ bool ParameterPanel::eventFilter(QObject* watched, QEvent* event)
 
 void ParameterPanel::showText(InputField f, const QString& text)
 {
-    // The same text again would still move the cursor to the end, under the
-    // keys the user is typing into the middle of the number.
     QLineEdit* edit = field(f);
     if (edit->text() == text)
         return;
     // A rewrite forgets the undo history, as any rewrite of the field does.
-    const qsizetype cursor = cursorAfterRewrite(edit->text(), edit->cursorPosition(), text);
     const QSignalBlocker quiet(edit);
     edit->setText(text);
-    edit->setCursorPosition(static_cast<int>(cursor));
-}
-
-bool ParameterPanel::holdsUnfinishedNumber(InputField f) const
-{
-    return isUnfinishedNumber(field(f)->text().toStdString());
 }
 
 void ParameterPanel::setEditable(bool editable)

@@ -1,8 +1,10 @@
 #include "ui/resultexport.h"
 
 #include "ui/canvaswidget.h"
+#include "ui/filesaving.h"
 #include "ui/graphfiles.h"
 #include "ui/problemstate.h"
+#include "ui/savepath.h"
 #include "ui/viewcatalog.h"
 #include "ui/viewstack.h"
 
@@ -10,9 +12,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QWidget>
 
+#include <limits>
+#include <optional>
 #include <sstream>
 
 namespace dryfriction {
@@ -33,39 +36,36 @@ ResultExport::ResultExport(QWidget& window, const ViewStack& views, const Proble
 QString ResultExport::choose(const QString& title, const QString& baseName, const QStringList& filters,
                              const QStringList& suffixes, int* chosen)
 {
-    const QString suggested = QDir(m_folder).filePath(baseName + QLatin1Char('.') + suffixes.constFirst());
-    const FileChooser::Choice choice = m_files.chooseSaveFile(&m_window, title, suggested, filters);
-    if (choice.path.isEmpty())
-        return {};
-    // A name typed with a suffix of one of the types ("graph.pdf") is of that
-    // type whatever the filter; a name without one gets the filter's.
-    int filter = (choice.filter >= 0 && choice.filter < suffixes.size()) ? choice.filter : 0;
-    QString path = choice.path;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffixes.contains(suffix))
-        filter = static_cast<int>(suffixes.indexOf(suffix));
-    else if (suffix.isEmpty())
-        path += QLatin1Char('.') + suffixes.at(filter);
-    *chosen = filter;
-    m_folder = QFileInfo(path).absolutePath();
-    return path;
+    QString suggested = QDir(m_folder).filePath(baseName + QLatin1Char('.') + suffixes.constFirst());
+    for (;;) {
+        const FileChooser::Choice choice = m_files.chooseSaveFile(&m_window, title, suggested, filters);
+        if (choice.path.isEmpty())
+            return {};
+        const int filter = (choice.filter >= 0 && choice.filter < suffixes.size()) ? choice.filter : 0;
+        const SavePath target = savePath(choice.path, suffixes, filter);
+        m_folder = QFileInfo(target.path).absolutePath();
+        // The dialog knows only the name as typed: the question names the
+        // file that is really written. No takes the user back to the dialog.
+        if (fileKind(target.path) != FileKind::Regular
+            || m_messages.askYesNoDefaultNo(&m_window, title,
+                                            tr("Файл\n%1\nуже существует. Заменить его?")
+                                                .arg(QDir::toNativeSeparators(target.path)))) {
+            *chosen = target.type;
+            return target.path;
+        }
+        suggested = target.path;
+    }
 }
 
-// The file appears only once it is whole: QSaveFile writes a temporary file
-// beside it and renames it over the target when everything was written.
+// Written whole or not at all; a failure says which file and why.
 bool ResultExport::writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly);
-    written = written && file.write(bytes) == bytes.size();
-    written = written && file.commit();
-    if (!written) {
-        file.cancelWriting();
-        const QString reason = bytes.isEmpty() ? tr("изображение не удалось построить") : file.errorString();
+    const QString reason = bytes.isEmpty() ? tr("изображение не удалось построить") : writeWholeFile(path, bytes);
+    if (!reason.isEmpty()) {
         m_messages.inform(&m_window, tr("Ошибка"),
                           tr("Не удалось сохранить файл\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
     }
-    return written;
+    return reason.isEmpty();
 }
 
 void ResultExport::saveGraph()
@@ -99,8 +99,12 @@ void ResultExport::saveData()
         choose(tr("Сохранить данные"), tr("отсчёты"), {tr("Таблица CSV (*.csv)")}, {QStringLiteral("csv")}, &filter);
     if (path.isEmpty())
         return;
+    // What the graphs show: a run stopped early, or still going, saves the
+    // samples drawn so far; with no run drawn, the whole run.
+    const std::optional<ViewScene::Run> drawn = m_views.scene(1).run;
     std::ostringstream csv;
-    writeSamplesCsv(csv, m_problem.parameters(), m_problem.characteristics());
+    writeSamplesCsv(csv, m_problem.parameters(), m_problem.characteristics(),
+                    drawn ? drawn->samplesDrawn : std::numeric_limits<std::size_t>::max());
     const std::string text = std::move(csv).str();
     writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }

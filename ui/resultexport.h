@@ -15,7 +15,7 @@ class ViewStack;
 
 // Takes results out of the window: the view shown, to a file (PNG, SVG or
 // PDF) or to the clipboard, and the samples of the run of the problem in
-// force, to a CSV file in the companion's format. Nothing here touches the
+// force, as far as the graphs show it, to a CSV file in the companion's format. Nothing here touches the
 // problem, the views or a run: a graph is saved as it stands, also while a
 // run is drawing it.
 class ResultExport : public QObject {
@@ -32,9 +32,9 @@ public:
 private:
     // Writes the whole file or, when it cannot, nothing at all and says why.
     bool writeFile(const QString& path, const QByteArray& bytes);
-    // The file the user chose and its type (the index of its filter); the
-    // filter's suffix is added to a name without one. Empty when cancelled.
-    // The folder is proposed again next time.
+    // The file the user chose and its type (the index of its filter), named
+    // as savePath() names it; an existing file is replaced only when the user
+    // says so. Empty when cancelled. The folder is proposed again next time.
     QString choose(const QString& title, const QString& baseName, const QStringList& filters,
                    const QStringList& suffixes, int* chosen);
 

@@ -10,6 +10,9 @@ FileChooser::Choice SaveFileDialog::chooseSaveFile(QWidget* parent, const QStrin
     QFileDialog dialog(parent, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog would ask about the name as typed, while the file written
+    // may get the type's suffix: the window asks itself, about that file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilters(filters);
     dialog.selectFile(suggestedPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

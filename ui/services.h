@@ -22,6 +22,11 @@ public:
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
     // A box with Yes and No; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& title, const QString& text) = 0;
+    // The same with No chosen at first, so that Enter keeps what there is.
+    virtual bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text)
+    {
+        return askYesNo(parent, title, text);
+    }
 };
 
 // The warning tone: a sine of the given frequency for the given duration.
@@ -35,13 +40,19 @@ public:
 // Finds the help documents and opens them in the desktop's viewers.
 class DocumentOpener {
 public:
+    // Told once whether the file opened: false when there is no viewer, or
+    // the viewer could not start or gave up at once with an error.
+    using Outcome = std::function<void(bool opened)>;
+
     virtual ~DocumentOpener() = default;
     // The folders a help document is looked for in, in the order searched.
     virtual QStringList searchFolders() const = 0;
-    // Opens the file (absolute path) in its associated viewer; false if nothing could.
-    virtual bool openDocument(const QString& absolutePath) = 0;
+    // Opens the file (absolute path) in its associated viewer. The outcome
+    // comes at once, or from the event loop a moment later, when the viewer
+    // has had its chance to fail.
+    virtual void openDocument(const QString& absolutePath, Outcome outcome) = 0;
     // Opens a plain-text file (absolute path) in the system's text viewer.
-    virtual bool openText(const QString& absolutePath) = 0;
+    virtual void openText(const QString& absolutePath, Outcome outcome) = 0;
 };
 
 // The pause between two samples of a run: calls `tick` once, `ms` milliseconds
@@ -72,6 +83,7 @@ public:
     virtual ~FileChooser() = default;
     // A save dialog with the title, proposing `suggestedPath`, offering the
     // filters ("Изображение PNG (*.png)", ...), the first one chosen at first.
+    // The path is the name as typed; nothing is asked about an existing file.
     virtual Choice chooseSaveFile(QWidget* parent, const QString& title, const QString& suggestedPath,
                                   const QStringList& filters) = 0;
 };

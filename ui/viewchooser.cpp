@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QPalette>
 #include <QRadioButton>
 
 #include <cmath>
@@ -46,6 +47,11 @@ ViewChooser::ViewChooser(QWidget* client) : QObject(client)
         button->setFont(sansFont(8.25));
         setColors(button, kPanelColor, text);
         button->setAutoFillBackground(false);
+        // The circles too keep the window's colours: white, with a black dot.
+        QPalette circle = button->palette();
+        circle.setColor(QPalette::Base, Qt::white);
+        circle.setColor(QPalette::Text, text);
+        button->setPalette(circle);
         button->setGeometry(rounded(kOptionLeft), rounded(kOptionPitch * (index + 1)), kOptionWidth,
                             rounded(kOptionHeight));
         m_group->addButton(button, index);

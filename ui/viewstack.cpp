@@ -25,7 +25,7 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
         auto* widget = new CanvasWidget(client);
         widget->setObjectName(QString::fromLatin1(catalog[i].viewName));
         widget->setToolTip(descriptionText(catalog[i]));
-        widget->setStyle(i == 0 ? stripStyle() : graphStyle(graphs[i - 1], documentColor(), windowTextColor()));
+        widget->setStyle(i == 0 ? stripStyle() : graphStyle(graphs[i - 1], documentColor(), documentTextColor()));
         m_views.push_back(widget);
         if (i > 0)
             m_graphCanvases.push_back(&widget->canvas());

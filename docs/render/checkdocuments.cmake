@@ -1,23 +1,34 @@
 # Checks the help documents the build rendered: each is an A4 PDF whose every
 # page carries its number ("3 из 12") and whose text, read back by pdftotext,
-# holds the Russian headings it must have. Run with cmake -P and
+# holds the Russian headings it must have; whose every font is the body
+# font's family (no glyph taken from a fallback font); and none of whose
+# lines ends in a one-letter preposition or conjunction. Run with cmake -P and
 #   -DDOC_DIR=<documents folder> -DPDFINFO=<pdfinfo> -DPDFTOTEXT=<pdftotext>
+#   -DPDFFONTS=<pdffonts>
 
 cmake_minimum_required(VERSION 3.25)
 
-if(NOT PDFINFO OR NOT PDFTOTEXT)
+if(NOT PDFINFO OR NOT PDFTOTEXT OR NOT PDFFONTS)
   message(FATAL_ERROR "pdfinfo and pdftotext (package poppler-utils) are needed")
 endif()
 
 # Document, then texts its extracted text must contain, separated by "|".
 set(expectations
-  "spravka|Установка и силы, действующие на груз|Закон Кулона|Зона застоя|Сухое трение и вязкое|Фазовый портрет|tau_0|П_end"
+  "spravka|Установка и силы, действующие на груз|Закон Амонтона — Кулона|Зона застоя|Сухое трение и вязкое|Фазовый портрет|tau_0|П_end"
   "spravka2|Задача 1|Задача 6|dryfriction-table|Ответы"
+  "laboratornaya|Лабораторная работа|Ход работы|Обработка результатов|Контрольные вопросы"
   "Coulomb|Кулон"
   "Amontons|Амонтон"
   "uprav|ПУСК|СТОП|Замедление|Масса должна быть больше нуля! Не вводите заново, а исправьте!|фазовый портрет|Значения под указателем|Сохранить данные")
 
 set(failures "")
+
+# A word's last letter, then a one-letter word at the end of a line (a unit
+# after a number, a symbol or a comma, "… с" or "Время, с", is not a
+# preposition).
+set(letters а б в г д е ё ж з и й к л м н о п р с т у ф х ц ч ш щ ъ ы ь э ю я)
+list(JOIN letters "|" letter)
+set(hanging_word "(${letter}) (в|к|с|о|у|и|а|я|В|К|С|О|У|И|А|Я)\n")
 string(ASCII 12 form_feed)
 foreach(entry IN LISTS expectations)
   string(REPLACE "|" ";" parts "${entry}")
@@ -59,6 +70,21 @@ foreach(entry IN LISTS expectations)
       string(APPEND failures "\n${name}.pdf: page ${page} has no Russian text")
     endif()
   endforeach()
+  string(REGEX MATCHALL "[^\n]*${hanging_word}" hanging "${text}")
+  foreach(line IN LISTS hanging)
+    string(STRIP "${line}" line)
+    string(APPEND failures "\n${name}.pdf: a line ends in a one-letter word: \"${line}\"")
+  endforeach()
+
+  execute_process(COMMAND ${PDFFONTS} ${pdf} OUTPUT_VARIABLE fonts RESULT_VARIABLE rc)
+  string(REGEX MATCHALL "\n[^ \n]+ +CID" font_lines "${fonts}")
+  foreach(font IN LISTS font_lines)
+    string(REGEX REPLACE "[ \n]+CID|\n" "" font "${font}")
+    if(NOT font MATCHES "^Liberation(Serif|Mono)")
+      string(APPEND failures "\n${name}.pdf: glyphs from ${font}, not from the body font")
+    endif()
+  endforeach()
+
   # Lines of a paragraph or a table cell break anywhere.
   string(REGEX REPLACE "[ \n]+" " " flat_text "${text}")
   foreach(expected IN LISTS parts)

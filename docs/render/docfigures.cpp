@@ -4,6 +4,7 @@
 // Usage: dryfriction-docfigures <output folder>
 
 #include "graphfigures.h"
+#include "teachingfigures.h"
 #include "windowshots.h"
 
 #include <QApplication>
@@ -26,7 +27,8 @@ int main(int argc, char** argv)
     }
     const bool graphs = dryfriction::saveGraphFigures(dir);
     const bool window = dryfriction::saveWindowShots(dir);
-    if (!graphs || !window) {
+    const bool teaching = dryfriction::saveTeachingFigures(dir);
+    if (!graphs || !window || !teaching) {
         std::fprintf(stderr, "could not draw every figure into %s\n", argv[1]);
         return 1;
     }

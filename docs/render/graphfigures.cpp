@@ -8,6 +8,7 @@
 #include "plot/loadanimation.h"
 #include "plot/offscreenviews.h"
 #include "plot/runreplay.h"
+#include "plot/viewstyle.h"
 
 #include "model/characteristics.h"
 #include "model/parameters.h"
@@ -19,6 +20,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace dryfriction {
 
@@ -48,6 +50,9 @@ QSize phaseSize(const GraphDescription& graph, const PlotRanges& r, int width)
 struct RunFigures {
     OffscreenViews views{kLogicalSize};
     SetupPlacement load;
+    // The two legend lines, printed above each graph against time.
+    QString legendStops;
+    QString legendExtremes;
 };
 
 // Everything a whole run leaves on the views, drawn as the window draws it:
@@ -62,7 +67,13 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = 
         out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r, phaseWidth), kPrintRatio);
     }
 
-    const ViewTexts texts = viewTexts(QStringLiteral("."));
+    // The figures stand in Russian text: their numbers take its decimal comma
+    // and sit on their grid lines. The legend goes above the graph (see
+    // saveGraph), where no curve can run through it.
+    ViewTexts texts = viewTexts(QStringLiteral(","));
+    texts.labelsOnLines = true;
+    out.legendStops = std::exchange(texts.legendStops, QString());
+    out.legendExtremes = std::exchange(texts.legendExtremes, QString());
     const std::vector<Canvas*> graphs = out.views.graphs();
     const SetupPlacement start = drawFrames(out.views.strip(), graphs, r, p.x0, texts);
     // The whole run, every sample to its end.
@@ -79,6 +90,40 @@ std::size_t phaseGraphIndex()
     while (i + 1 < graphs.size() && acrossTime(graphs[i]))
         ++i;
     return i;
+}
+
+// Saves graph i; a graph against time gets its legend in a band of its own
+// above it, in its own font, where the window prints it over the curves.
+bool saveGraph(RunFigures& figures, std::size_t i, const QString& file)
+{
+    const QImage& graph = figures.views.graph(i).image();
+    const GraphDescription& description = timeGraphs()[i];
+    if (!acrossTime(description))
+        return graph.save(file);
+    const qreal ratio = figures.views.graph(i).devicePixelRatio();
+    const QFont font = graphStyle(description).font;
+    QImage measure(1, 1, QImage::Format_RGB32);
+    measure.setDevicePixelRatio(ratio);
+    const double lineHeight = QFontMetricsF(font, &measure).height();
+    const int band = static_cast<int>(std::ceil((2 * lineHeight + 4) * ratio));
+    QImage figure(graph.width(), graph.height() + band, QImage::Format_RGB32);
+    figure.fill(Qt::white);
+    {
+        QPainter painter(&figure);
+        painter.drawImage(0, band, graph);
+    }
+    figure.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&figure);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        const double x = graph.width() / ratio / 2;
+        painter.drawText(QPointF(x, 2 + QFontMetricsF(font, &figure).ascent()), figures.legendStops);
+        painter.drawText(QPointF(x, 2 + lineHeight + QFontMetricsF(font, &figure).ascent()),
+                         figures.legendExtremes);
+    }
+    figure.setDevicePixelRatio(1.0);
+    return figure.save(file);
 }
 
 bool saveStrip(RunFigures& figures, const QString& file)
@@ -107,7 +152,7 @@ bool saveGraphFigures(const QDir& dir)
     bool ok = saveStrip(startup, dir.filePath(QStringLiteral("run-strip.png")));
     for (std::size_t i = 0; i < startup.views.graphCount() && i < kGraphNames.size(); ++i) {
         const QString name = QStringLiteral("run-%1.png").arg(QLatin1String(kGraphNames[i]));
-        ok = startup.views.graph(i).image().save(dir.filePath(name)) && ok;
+        ok = saveGraph(startup, i, dir.filePath(name)) && ok;
     }
 
     ProblemParameters oneSwing = kStartupParameters;
@@ -116,7 +161,7 @@ bool saveGraphFigures(const QDir& dir)
     oneSwing.duration = 8;
     RunFigures stop;
     drawWholeRun(stop, oneSwing);
-    ok = stop.views.graph(0).image().save(dir.filePath(QStringLiteral("stop-coordinate.png"))) && ok;
+    ok = saveGraph(stop, 0, dir.filePath(QStringLiteral("stop-coordinate.png"))) && ok;
 
     // One half-swing from rest: a single semicircle about +1 into the zone.
     ProblemParameters halfSwing = kStartupParameters;

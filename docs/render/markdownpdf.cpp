@@ -2,12 +2,21 @@
 // Cyrillic letters, margins, a running page number in the footer, and the
 // figures the Markdown names, scaled to the width of the text.
 // Usage: dryfriction-markdownpdf <input.md> <output.pdf> <figure folder> <title>
+// The same sources give the same bytes: the creation date is
+// SOURCE_DATE_EPOCH when set, else a fixed date, and nothing is hashed at
+// random.
+
+#include "integerbrackets.h"
+#include "markdownsource.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -18,12 +27,14 @@
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -118,16 +129,24 @@ void styleTables(QTextDocument& doc)
 
 // Where the pages break, mended one place at a time: a heading is never the
 // last line of a page (when the block after it starts on the next page, the
-// heading moves there too); a short table is never split (it moves to the
-// next page, with what leads into it when that would be left behind).
-// Moving one thing moves
+// heading moves there too); a short table that starts low on a page is not
+// split (it moves to the next page, with what leads into it when that would
+// be left behind), but one that starts higher is, rather than leave more
+// than a third of the page empty. Moving one thing moves
 // the pages after it, so the document is laid out afresh (setting the page
 // size lays out everything again; a partial relayout of a document with
 // pictures is not to be trusted) and checked again from there on.
 class Pagination {
 public:
     // bodyHeight: the height of the text on a page, in the layout's units.
-    Pagination(QTextDocument& doc, double bodyHeight) : m_doc(doc), m_page(doc.pageSize()), m_bodyHeight(bodyHeight) {}
+    // topMargin: from the top of the page to the text, in the same units.
+    Pagination(QTextDocument& doc, double bodyHeight, double topMargin)
+        : m_doc(doc)
+        , m_page(doc.pageSize())
+        , m_bodyHeight(bodyHeight)
+        , m_topMargin(topMargin)
+    {
+    }
 
     void run()
     {
@@ -185,15 +204,66 @@ private:
     }
 
     // Checked once a table, at its first block. A table that fits on a page
-    // is never split; a longer one is split where the layout puts it.
+    // moves whole when that costs little room; otherwise it is split between
+    // two rows, never inside one.
     void mendTable(QTextTable& table, const QTextBlock& block)
     {
         if (block != table.cellAt(0, 0).firstCursorPosition().block())
             return;
         const double height = m_doc.documentLayout()->frameBoundingRect(&table).height();
         const int rows = table.rows();
-        if (height < m_bodyHeight && rowPages(table, 0).first != rowPages(table, rows - 1).second)
+        if (height < m_bodyHeight && rowPages(table, 0).first != rowPages(table, rows - 1).second
+            && leavesLittleRoom(table)) {
             moveTable(table);
+            return;
+        }
+        for (int row = 1; row < rows; ++row) {
+            const auto [top, bottom] = rowPages(table, row);
+            if (top != bottom || top != rowPages(table, row - 1).second) {
+                splitTable(table, row);
+                return;
+            }
+        }
+    }
+
+    // Splits the table before `row`: that row and those after it go into a
+    // table of their own under a copy of the header row, starting the next
+    // page. (The layout would otherwise break the row between its lines.)
+    void splitTable(QTextTable& table, int row)
+    {
+        const int rows = table.rows();
+        const int columns = table.columns();
+        QTextCursor cursor(&m_doc);
+        cursor.setPosition(table.lastPosition() + 1);
+        QTextTableFormat format = table.format();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextTable* rest = cursor.insertTable(rows - row + 1, columns, format);
+        auto copyRow = [&](int from, int to) {
+            for (int column = 0; column < columns; ++column) {
+                const QTextTableCell source = table.cellAt(from, column);
+                QTextCursor selection = source.firstCursorPosition();
+                selection.setPosition(source.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                QTextCursor target = rest->cellAt(to, column).firstCursorPosition();
+                target.setBlockFormat(source.firstCursorPosition().blockFormat());
+                target.insertFragment(selection.selection());
+            }
+        };
+        copyRow(0, 0);
+        for (int from = row; from < rows; ++from)
+            copyRow(from, from - row + 1);
+        table.removeRows(row, rows - row);
+        m_doc.setPageSize(m_page);
+    }
+
+    // Whether moving the table to the next page would leave its first page
+    // at most a third empty; if not, it is split there, its header row
+    // repeated on the next page.
+    bool leavesLittleRoom(const QTextTable& table) const
+    {
+        const double top = m_doc.documentLayout()->frameBoundingRect(const_cast<QTextTable*>(&table)).top();
+        const double pageTop = std::floor(top / m_page.height()) * m_page.height();
+        const double used = top - pageTop - m_topMargin;
+        return used > m_bodyHeight * 2 / 3;
     }
 
     // The table starts a page, and with it what leads into it, if that is on
@@ -232,12 +302,69 @@ private:
     QTextDocument& m_doc;
     const QSizeF m_page;
     const double m_bodyHeight;
+    const double m_topMargin;
 };
+
+// Code, in spans and blocks, is set in the monospaced face of the body
+// font's family rather than in whatever the system calls monospace.
+void setCodeFont(QTextDocument& doc, double points)
+{
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setPointSizeF(points);
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        // A fenced block marks its block, not always its characters, as code.
+        const bool codeBlock = block.blockFormat().hasProperty(QTextFormat::BlockCodeFence)
+                               || block.blockFormat().hasProperty(QTextFormat::BlockCodeLanguage);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!(format.fontFixedPitch() || codeBlock) || format.isImageFormat())
+                continue;
+            format.setFont(mono, QTextCharFormat::FontPropertiesSpecifiedOnly);
+            format.setFontFamilies({mono.family()});
+            format.setFontPointSize(points);
+            QTextCursor cursor(&doc);
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+}
+
+// The date every rendered document carries: SOURCE_DATE_EPOCH (seconds since
+// 1970, the convention of reproducible builds) when it is set, else the
+// first of January 2026, so that two builds of one source agree.
+QDateTime creationDate()
+{
+    bool ok = false;
+    const qint64 seconds = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
+    if (ok)
+        return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+    return QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC);
+}
+
+// QPdfWriter stamps the time of writing into the document's information
+// dictionary; the stamp is replaced by the fixed date, digit for digit, so
+// that the offsets in the cross-reference table stay right.
+bool stampCreationDate(QByteArray& pdf, const QDateTime& date)
+{
+    static const QRegularExpression stamp(QStringLiteral("/CreationDate \\(D:(\\d{14})Z\\)"));
+    const QString head = QString::fromLatin1(pdf.left(4096));
+    const QRegularExpressionMatch match = stamp.match(head);
+    if (!match.hasMatch())
+        return false;
+    const QByteArray fixed = date.toUTC().toString(QStringLiteral("yyyyMMddhhmmss")).toLatin1();
+    pdf.replace(match.capturedStart(1), fixed.size(), fixed);
+    return true;
+}
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // Fonts and objects are written in the order of hash tables: a fixed
+    // seed writes them in the same order every time.
+    QHashSeed::setDeterministicGlobalSeed();
     QGuiApplication app(argc, argv);
     if (argc != 5) {
         std::fprintf(stderr, "usage: %s <input.md> <output.pdf> <figure folder> <title>\n", argv[0]);
@@ -248,17 +375,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 1;
     }
-    const QString markdown = QString::fromUtf8(input.readAll());
+    const QString markdown = prepareMarkdown(QString::fromUtf8(input.readAll()));
     const QString outputName = QString::fromLocal8Bit(argv[2]);
 
-    // Written beside the target and renamed at the end, so that a failed
-    // render never leaves a half-written document the build would take as done.
-    QSaveFile output(outputName);
-    if (!output.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "cannot write %s\n", argv[2]);
-        return 1;
-    }
-    QPdfWriter writer(&output);
+    QBuffer rendered;
+    rendered.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&rendered);
     writer.setResolution(kResolution);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     writer.setTitle(QString::fromLocal8Bit(argv[4]));
@@ -277,6 +399,10 @@ int main(int argc, char** argv)
     body.setPointSizeF(kBodyPoints);
     doc.setDefaultFont(body);
     doc.setMarkdown(markdown, QTextDocument::MarkdownDialectGitHub);
+    applyScriptMarks(doc);
+    setCodeFont(doc, kBodyPoints - 1);
+    IntegerBrackets brackets;
+    brackets.install(doc);
 
     const double textWidth = page.width() - 2 * margin;
     bool ok = placeImages(doc, QDir(QString::fromLocal8Bit(argv[3])), mmToLayout(210 - 2 * kMarginMm));
@@ -292,9 +418,11 @@ int main(int argc, char** argv)
     doc.rootFrame()->setFrameFormat(rootFormat);
     doc.documentLayout()->setPaintDevice(&writer);
     doc.setPageSize(page);
-    Pagination(doc, page.height() - 2 * margin - footer / 2).run();
+    Pagination(doc, page.height() - 2 * margin - footer / 2, margin).run();
 
     QPainter painter(&writer);
+    // The figures are line art: kept as they are drawn, not as JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     QFont numberFont(body);
     numberFont.setPointSizeF(kBodyPoints - 1);
     const int pages = doc.pageCount();
@@ -318,7 +446,14 @@ int main(int argc, char** argv)
                          QStringLiteral("%1 из %2").arg(i + 1).arg(pages));
     }
     painter.end();
-    if (!ok || !output.commit()) {
+    rendered.close();
+    QByteArray pdf = rendered.data();
+    ok = stampCreationDate(pdf, creationDate()) && ok;
+
+    // Written beside the target and renamed at the end, so that a failed
+    // render never leaves a half-written document the build would take as done.
+    QSaveFile output(outputName);
+    if (!ok || !output.open(QIODevice::WriteOnly) || output.write(pdf) != pdf.size() || !output.commit()) {
         std::fprintf(stderr, "could not render %s\n", argv[2]);
         return 1;
     }

@@ -32,8 +32,8 @@ public:
 
 class NoDocuments final : public DocumentOpener {
 public:
-    bool openDocument(const QString&) override { return false; }
-    bool openText(const QString&) override { return false; }
+    void openDocument(const QString&, Outcome outcome) override { outcome(false); }
+    void openText(const QString&, Outcome outcome) override { outcome(false); }
     QStringList searchFolders() const override { return {}; }
 };
 

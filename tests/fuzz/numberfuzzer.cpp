@@ -2,14 +2,15 @@
 // input rules. Any input must neither crash nor hit undefined behaviour, and:
 //  - reading never yields NaN (a field's text becomes a number or +-infinity);
 //  - a field reads every text the companion takes as the companion does (the
-//    comma only adds to what a field reads), and one more digit completes
-//    every number still being typed;
+//    comma and the Russian separator keys only add to what a field reads);
 //  - the canonical text of a finite value reads back to a value with the same text
 //    (double and single precision), so a field rewritten with it changes no more,
 //    and is one whole number as the companion demands of an option's value;
 //  - the caption patterns keep their shape for every finite value;
 //  - an edit of a field always settles: its last pass shows a text that reads back
 //    unchanged, and the value it leaves is accepted and inside the documented limits;
+//  - a text being typed puts in force only a value its field accepts, and
+//    nothing else;
 //  - accepted parameters give finite characteristics, ranges and counts.
 #include "model/characteristics.h"
 #include "model/inputrules.h"
@@ -88,8 +89,6 @@ void roundTripDouble(double x)
         return;
     const std::string text = canonicalText(x);
     expectCanonicalShape(text, 15);
-    if (isUnfinishedNumber(text))
-        failure("canonical text taken for a number being typed", text);
     // What a field shows, without its sign column's blank, is a value the
     // companion takes.
     if (!isWholeNumber(std::string_view(text).substr(text[0] == ' ' ? 1 : 0)))
@@ -105,8 +104,6 @@ void roundTripFloat(float x)
         return;
     const std::string text = canonicalText(x);
     expectCanonicalShape(text, 7);
-    if (isUnfinishedNumber(text))
-        failure("canonical text taken for a number being typed", text);
     // As the time field does: read as double, store in single precision.
     ProblemParameters p;
     storeInput(InputField::Time, readNumber(text), p);
@@ -275,7 +272,7 @@ void expectFiniteCharacteristics(const ProblemParameters& p)
         failure("accepted parameters give a wrong time grid", canonicalText(p.duration));
 }
 
-// What a field reads beside what the companion reads, and the typing rule.
+// What a field reads beside what the companion reads.
 void expectFieldReading(std::string_view text)
 {
     const double field = readFieldNumber(text);
@@ -286,8 +283,32 @@ void expectFieldReading(std::string_view text)
         if (!(field == companion) || std::signbit(field) != std::signbit(companion))
             failure("a field reads a whole number unlike the companion", text);
     }
-    if (isUnfinishedNumber(text) && isUnfinishedNumber(std::string(text) + "5"))
-        failure("a digit does not complete a number being typed", text);
+    if (!holdsFieldNumber(text) && field != 0)
+        failure("a field read a number from a text without one", text);
+}
+
+// Whether two sets of parameters agree in every field but `except` (NaN
+// agreeing with NaN).
+bool sameBut(const ProblemParameters& a, const ProblemParameters& b, int except)
+{
+    for (int f = 0; f <= static_cast<int>(InputField::Time); ++f) {
+        const double x = storedInput(static_cast<InputField>(f), a), y = storedInput(static_cast<InputField>(f), b);
+        if (f != except && !(x == y || (std::isnan(x) && std::isnan(y))))
+            return false;
+    }
+    return true;
+}
+
+// A text being typed: accepted, it changes the field's parameter to a value
+// the field's rules pass; waiting or rejected, it changes nothing.
+void expectTypingSafe(InputField field, std::string_view text, const ProblemParameters& inForce)
+{
+    const TypingOutcome out = typingOutcome(field, text, inForce);
+    const bool accepted = out.verdict == TypingVerdict::Accepted;
+    if (accepted && checkInput(field, out.parameters))
+        failure("typing put in force a value its field rejects", text);
+    if (!sameBut(out.parameters, inForce, accepted ? static_cast<int>(field) : -1))
+        failure("typing changed what it must leave alone", text);
 }
 
 double bitsToDouble(std::uint64_t bits)
@@ -346,6 +367,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string text = in.ConsumeRandomLengthString(64);
     expectEditSettles(field, text, p);
+    expectTypingSafe(field, text, p);
     // The whole input in every field, the load also at rest inside the zone,
     // where the cross checks of x0 and v0 chain one correction to another.
     ProblemParameters atRest = kStartupParameters;

@@ -143,6 +143,57 @@ TEST(FieldEdit, NegativeCoordinateInsideTheZoneAtRestPassByPass)
     EXPECT_EQ(out.parameters.x0, 1.1);
 }
 
+// What each key leaves while the user is still in the field: a value the
+// rules pass is in force at once; a text more keys may still take past its
+// rule waits and changes nothing; a rejection no key can mend is at once.
+TEST(TypingOutcome, WaitsOnlyWhereMoreKeysCanMendTheText)
+{
+    using V = TypingVerdict;
+    struct Row {
+        InputField field;
+        const char* typed;
+        double x0, v0;
+        V verdict;
+        double value;  // in force afterwards
+    };
+    const Row rows[] = {
+        // No number yet.
+        {F::Mass, "", 9.5, 6, V::Waiting, 0.1},         {F::V0, "-", 9.5, 6, V::Waiting, 6},
+        {F::X0, ".", 9.5, 6, V::Waiting, 9.5},          {F::X0, "e5", 9.5, 6, V::Waiting, 9.5},
+        // A zero on the way to a fraction, and the fraction.
+        {F::Mass, "0", 9.5, 6, V::Waiting, 0.1},        {F::Mass, "0.25", 9.5, 6, V::Accepted, 0.25},
+        {F::Stiffness, "0.", 9.5, 6, V::Waiting, 40},   {F::Stiffness, "0.5", 9.5, 6, V::Accepted, 0.5},
+        {F::Friction, "0,0", 9.5, 6, V::Waiting, 0.2},  {F::Friction, "0,3", 9.5, 6, V::Accepted, 0.3},
+        {F::Time, "-0", 9.5, 6, V::Waiting, 20},        {F::Time, "0ю5", 9.5, 6, V::Accepted, 0.5},
+        {F::Mass, "1e-400", 9.5, 6, V::Waiting, 0.1},
+        // The stagnation zone, on the way out of it.
+        {F::X0, "1", 9.5, 0, V::Waiting, 9.5},          {F::X0, "1.5", 9.5, 0, V::Accepted, 1.5},
+        {F::V0, "0", 0.5, 6, V::Waiting, 6},            {F::V0, "0.5", 0.5, 6, V::Accepted, 0.5},
+        // Zero is no rejection where the rules allow it.
+        {F::V0, "0", 9.5, 6, V::Accepted, 0},           {F::X0, "0", 9.5, 6, V::Accepted, 0},
+        // No key mends a sign or a value beyond the limits.
+        {F::Mass, "-0.5", 9.5, 6, V::Rejected, 0.1},    {F::Friction, "-3", 9.5, 6, V::Rejected, 0.2},
+        {F::Time, "-1", 9.5, 6, V::Rejected, 20},       {F::X0, "-2", 9.5, 6, V::Rejected, 9.5},
+        {F::X0, "-0.5", 9.5, 0, V::Rejected, 9.5},      {F::Time, "1e40", 9.5, 6, V::Rejected, 20},
+        {F::Time, "1e4", 9.5, 6, V::Accepted, 10000},   {F::Stiffness, "1e7", 9.5, 6, V::Rejected, 40},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.typed) + " x0=" + std::to_string(r.x0) + " v0=" + std::to_string(r.v0));
+        ProblemParameters inForce;
+        inForce.x0 = r.x0;
+        inForce.v0 = r.v0;
+        const TypingOutcome out = typingOutcome(r.field, r.typed, inForce);
+        EXPECT_EQ(out.verdict, r.verdict);
+        EXPECT_EQ(storedInput(r.field, out.parameters), static_cast<double>(r.field == F::Time
+                                                                                ? static_cast<float>(r.value)
+                                                                                : r.value));
+        // Only the typed field may change, and only when accepted.
+        ProblemParameters others = out.parameters;
+        storeInput(r.field, storedInput(r.field, inForce), others);
+        EXPECT_EQ(others, inForce);
+    }
+}
+
 TEST(InputRules, StartupValuesPassEveryCheck)
 {
     for (const F f : {F::Mass, F::Stiffness, F::Friction, F::X0, F::V0, F::Time})

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <locale>
@@ -102,6 +103,25 @@ INSTANTIATE_TEST_SUITE_P(
                     CsvCase{"resting_in_the_zone", ProblemParameters{0.1, 40, 0.2, 0.5, 0, 5}},
                     CsvCase{"heavy_and_long", ProblemParameters{2.5, 1e3, 0.05, 120, 35, 300}}),
     [](const testing::TestParamInfo<CsvCase>& info) { return std::string(info.param.name); });
+
+// A run stopped after n samples saves those n, the same lines as the whole
+// run begins with; a limit beyond the run saves the whole run.
+TEST(SampleCsv, AStoppedRunSavesTheSamplesItTook)
+{
+    const ProblemParameters p{};
+    const std::string whole = csvOf(p);
+    const auto lines = [](const std::string& text) {
+        return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    };
+    ASSERT_EQ(lines(whole), 1U + 796U);
+    for (const std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{300}, std::size_t{796}, std::size_t{5000}}) {
+        std::ostringstream out;
+        writeSamplesCsv(out, p, characteristicsOf(p), n);
+        const std::string part = out.str();
+        EXPECT_EQ(lines(part), 1 + std::min<std::size_t>(n, 796)) << n;
+        EXPECT_EQ(whole.compare(0, part.size(), part), 0) << n;
+    }
+}
 
 TEST(SampleCsv, ShortestTexts)
 {

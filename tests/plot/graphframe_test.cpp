@@ -245,6 +245,55 @@ TEST(GraphFrame, LabelsAreTheGridValuesWithTheGivenDecimalSeparator)
     EXPECT_TRUE(f.texts("path").contains("60,00"));
 }
 
+// For print the labels sit on their lines: a value label's middle on its
+// horizontal line (but 0's, which stays below the axis), a label across
+// centred on its vertical line, each over a white gap cleared just before
+// it. In the window they stay beside their lines.
+TEST(GraphFrame, PrintedLabelsSitOnTheirLines)
+{
+    ViewTexts onLines = captions(QStringLiteral(","));
+    onLines.labelsOnLines = true;
+    for (const bool print : {true, false}) {
+        SCOPED_TRACE(print ? "print" : "window");
+        RecordedFrames f(params(9.5, 6, 20), print ? onLines : captions(QStringLiteral(",")));
+        for (std::size_t g : {std::size_t{0}, std::size_t{4}}) {
+            const dryfriction::test::RecordingCanvas& canvas = f.graph[g];
+            const std::vector<Op> ops = f.on(g == 0 ? QStringLiteral("x") : QStringLiteral("phase"));
+            const QPointF origin = canvas.toPixel(0, 0);
+            int centred = 0;
+            for (std::size_t i = 0; i < ops.size(); ++i) {
+                bool number = false;
+                const double value = QString(ops[i].text).replace(',', '.').toDouble(&number);
+                if (ops[i].name != "drawText" || !number || value == 0)
+                    continue;
+                const QRectF box(canvas.toPixel(ops[i].x1, ops[i].y1), canvas.textSize(ops[i].text));
+                // Value labels lie right of the vertical axis, labels across
+                // beside the horizontal one.
+                const bool valueLabel = box.left() > origin.x() && box.left() < origin.x() + 6;
+                const double line = valueLabel ? std::floor(canvas.toPixel(0, value).y())
+                                               : std::floor(canvas.toPixel(value, 0).x());
+                const double middle = valueLabel ? box.center().y() : box.center().x();
+                // The white gap, perhaps grey again where it crosses the band.
+                auto whiteBox = [&](std::size_t j) { return ops[j].name == "fillBox" && ops[j].color == Qt::white; };
+                const bool gapBefore =
+                    (i > 0 && whiteBox(i - 1))
+                    || (i > 1 && whiteBox(i - 2) && ops[i - 1].name == "fillBox" && ops[i - 1].color == kBandColor);
+                if (print) {
+                    EXPECT_NEAR(middle, line + 0.5, 1.0) << ops[i].text.toStdString();
+                    EXPECT_TRUE(gapBefore) << ops[i].text.toStdString();
+                    ++centred;
+                } else {
+                    EXPECT_GT(std::abs(middle - line), box.height() / 3) << ops[i].text.toStdString();
+                    EXPECT_FALSE(gapBefore) << ops[i].text.toStdString();
+                }
+            }
+            if (print) {
+                EXPECT_GE(centred, 6);
+            }
+        }
+    }
+}
+
 TEST(GraphFrame, ScalesOfTheStripAndEveryGraph)
 {
     RecordedViews v;

@@ -3,10 +3,13 @@
 #include "model/characteristics.h"
 #include "model/motion.h"
 
+#include "releaseinfo.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -183,25 +186,25 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"tiny_mass", {"--m", "1e-300", "--k", "1e300"}, "--m: Масса должна быть от"},
         // A value is one whole number: what the input fields would read in
         // part is an error here.
-        RejectedCase{"comma", {"--x0", "9,5"}, "the value of --x0 is not a number: \"9,5\""},
+        RejectedCase{"comma", {"--x0", "9,5"}, "значение --x0 не число: \"9,5\""},
         // The fields read a comma as the point and wait while a number is
         // being typed; the companion takes neither.
-        RejectedCase{"leading_comma", {"--m", ",5"}, "the value of --m is not a number: \",5\""},
-        RejectedCase{"comma_with_exponent", {"--k", "1,5e3"}, "the value of --k is not a number"},
-        RejectedCase{"lone_sign", {"--v0", "-"}, "the value of --v0 is not a number: \"-\""},
-        RejectedCase{"lone_point", {"--t", "."}, "the value of --t is not a number: \".\""},
-        RejectedCase{"exponent_sign_without_digits", {"--m", "1e-"}, "the value of --m is not a number"},
-        RejectedCase{"letter_o_for_zero", {"--k", "4O"}, "the value of --k is not a number: \"4O\""},
-        RejectedCase{"unit_after_value", {"--m", "0.5kg"}, "the value of --m is not a number: \"0.5kg\""},
-        RejectedCase{"no_number", {"--x0", "abc"}, "the value of --x0 is not a number: \"abc\""},
-        RejectedCase{"blank_inside", {"--k", "1 5"}, "the value of --k is not a number"},
-        RejectedCase{"exponent_without_digits", {"--x0", "1e"}, "the value of --x0 is not a number"},
-        RejectedCase{"empty_value", {"--t="}, "the value of --t is not a number: \"\""},
-        RejectedCase{"unknown_option", {"--mass", "1"}, "unknown option --mass"},
-        RejectedCase{"positional", {"5"}, "unknown option 5"},
-        RejectedCase{"missing_value", {"--v0"}, "missing value after --v0"},
-        RejectedCase{"option_for_a_value", {"--x0", "--v0", "3"}, "missing value after --x0"},
-        RejectedCase{"missing_value_after_samples", {"--samples", "--t"}, "Usage:"}),
+        RejectedCase{"leading_comma", {"--m", ",5"}, "значение --m не число: \",5\""},
+        RejectedCase{"comma_with_exponent", {"--k", "1,5e3"}, "значение --k не число"},
+        RejectedCase{"lone_sign", {"--v0", "-"}, "значение --v0 не число: \"-\""},
+        RejectedCase{"lone_point", {"--t", "."}, "значение --t не число: \".\""},
+        RejectedCase{"exponent_sign_without_digits", {"--m", "1e-"}, "значение --m не число"},
+        RejectedCase{"letter_o_for_zero", {"--k", "4O"}, "значение --k не число: \"4O\""},
+        RejectedCase{"unit_after_value", {"--m", "0.5kg"}, "значение --m не число: \"0.5kg\""},
+        RejectedCase{"no_number", {"--x0", "abc"}, "значение --x0 не число: \"abc\""},
+        RejectedCase{"blank_inside", {"--k", "1 5"}, "значение --k не число"},
+        RejectedCase{"exponent_without_digits", {"--x0", "1e"}, "значение --x0 не число"},
+        RejectedCase{"empty_value", {"--t="}, "значение --t не число: \"\""},
+        RejectedCase{"unknown_option", {"--mass", "1"}, "неизвестный ключ --mass"},
+        RejectedCase{"positional", {"5"}, "неизвестный ключ 5"},
+        RejectedCase{"missing_value", {"--v0"}, "нет значения после --v0"},
+        RejectedCase{"option_for_a_value", {"--x0", "--v0", "3"}, "нет значения после --x0"},
+        RejectedCase{"missing_value_after_samples", {"--samples", "--t"}, "Использование:"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The whole message of a rejected value, letter for letter.
@@ -214,24 +217,116 @@ TEST(Table, RejectedValueMessageInFull)
                      "зоны застоя!\n");
 }
 
-TEST(Table, HelpInEnglishAndRussian)
+// The companion speaks one language, Russian, in its help as in its errors:
+// no line of either is Latin text alone (names of options, numbers and
+// formats aside).
+TEST(Table, HelpAndErrorsInRussianOnly)
 {
-    const Outcome o = run({"--help"});
-    EXPECT_EQ(o.status, kTableOk);
-    EXPECT_EQ(o.err, "");
-    EXPECT_NE(o.out.find("Usage: dryfriction-table"), std::string::npos);
-    EXPECT_NE(o.out.find("Использование: dryfriction-table"), std::string::npos);
-    EXPECT_NE(o.out.find("--samples"), std::string::npos);
-    EXPECT_NE(o.out.find("--version"), std::string::npos);
+    const std::regex latinWords("[A-Za-z]{4,}");
+    const std::regex allowed("dryfriction|samples|help|version|path|Coulomb");
+    const auto latinOnly = [&](const std::string& line) {
+        std::string rest = std::regex_replace(line, allowed, "");
+        return std::regex_search(rest, latinWords) && line.find_first_of("абвгдеёжзийклмнопрстуфхцчшщъыьэюя") == std::string::npos;
+    };
+    std::vector<std::string> texts{run({"--help"}).out};
+    for (const auto& args : {std::vector<std::string_view>{"--mass", "1"}, {"--v0"}, {"--x0", "9,5"}, {"--m", "0"}})
+        texts.push_back(run(args).err);
+    for (const std::string& text : texts) {
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            EXPECT_FALSE(latinOnly(line)) << line;
+    }
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, kTableOk);
+    EXPECT_EQ(help.err, "");
+    EXPECT_EQ(help.out.find("Usage"), std::string::npos);
+    EXPECT_NE(help.out.find("Использование: dryfriction-table"), std::string::npos);
 }
 
-TEST(Table, VersionOnOneLine)
+// The help's limits, read from the help itself, are what the checks accept:
+// each bound is accepted and the next number beyond it rejected. The time is
+// held in single precision, so its neighbours are those of a float.
+struct Limit {
+    std::string option;
+    double low;
+    bool lowIncluded;
+    double high;
+};
+
+std::string text(double v)
+{
+    char buffer[64];
+    const auto res = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, res.ptr);
+}
+
+std::vector<Limit> helpLimits()
+{
+    const std::string help = run({"--help"}).out;
+    std::vector<Limit> limits;
+    const std::regex range("^  ((?:--[a-z0-9]+, )*--[a-z0-9]+) +от (\\S+) до ([^ ,;(]+)");
+    const std::regex above("^  (--[a-z0-9]+) +больше (\\S+) и не больше ([^ ,;(]+)");
+    std::istringstream in(help);
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        const bool closed = std::regex_search(line, m, range);
+        if (!closed && !std::regex_search(line, m, above))
+            continue;
+        std::istringstream names(m[1].str());
+        for (std::string name; std::getline(names >> std::ws, name, ',');)
+            limits.push_back({name, parsed(m[2].str()), closed, parsed(m[3].str())});
+    }
+    return limits;
+}
+
+TEST(Table, HelpStatesTheLimitsThatHold)
+{
+    const std::vector<Limit> limits = helpLimits();
+    std::vector<std::string> options;
+    for (const Limit& l : limits)
+        options.push_back(l.option);
+    ASSERT_EQ(options, (std::vector<std::string>{"--m", "--k", "--mu", "--x0", "--v0", "--t"}));
+
+    for (const Limit& l : limits) {
+        const bool single = l.option == "--t";
+        const auto next = [single](double v, double toward) {
+            return single ? static_cast<double>(std::nextafter(static_cast<float>(v), static_cast<float>(toward)))
+                          : std::nextafter(v, toward);
+        };
+        const struct {
+            double value;
+            bool accepted;
+        } edges[] = {
+            {l.low, l.lowIncluded},
+            {l.lowIncluded ? next(l.low, -1e300) : next(l.low, 1e300), !l.lowIncluded},
+            {l.high, true},
+            {next(l.high, 1e300), false},
+        };
+        for (const auto& e : edges) {
+            const Outcome o = run({l.option, text(e.value)});
+            EXPECT_EQ(o.status, e.accepted ? kTableOk : kTableUsage) << l.option << " " << text(e.value) << ": " << o.err;
+        }
+    }
+}
+
+// The one rule across two values, as the help states it: x0 at most 1 with
+// v0 = 0 is an error, just beyond 1 it is not.
+TEST(Table, HelpStatesTheStagnationRule)
+{
+    EXPECT_NE(run({"--help"}).out.find("При x0 не больше 1 скорость v0 не может быть 0"), std::string::npos);
+    EXPECT_EQ(run({"--x0", "1", "--v0", "0"}).status, kTableUsage);
+    EXPECT_EQ(run({"--x0", text(std::nextafter(1.0, 2.0)), "--v0", "0"}).status, kTableOk);
+    EXPECT_EQ(run({"--x0", "0", "--v0", "-0.5"}).status, kTableOk);
+}
+
+TEST(Table, VersionAndReleaseDate)
 {
     for (const auto& args : {std::vector<std::string_view>{"--version"}, std::vector<std::string_view>{"--x0", "3", "--version"}}) {
         const Outcome o = run(args);
         EXPECT_EQ(o.status, kTableOk);
         EXPECT_EQ(o.err, "");
-        EXPECT_TRUE(std::regex_match(o.out, std::regex("dryfriction-table [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << o.out;
+        EXPECT_EQ(o.out, "dryfriction-table " + std::string(kRelease.version) + "\nДата выпуска: "
+                             + releaseDateText(kRelease) + "\n");
     }
 }
 

@@ -139,7 +139,8 @@ TEST(WindowDesign, MenuTreeWithAccessKeys)
         return out;
     };
     EXPECT_EQ(items(top[0]->menu()),
-              (QStringList{"theoryAction=Справка1", "problemsAction=Справка2", "coulombAction=Кулон",
+              (QStringList{"theoryAction=Справка1", "problemsAction=Справка2",
+                           "labAction=Лабораторная работа", "coulombAction=Кулон",
                            "amontonsAction=Амонтон", "resultsSeparator=-", "saveGraphAction=Сохранить график…",
                            "copyGraphAction=Копировать график", "saveDataAction=Сохранить данные…"}));
     EXPECT_EQ(items(top[1]->menu()),

@@ -166,7 +166,7 @@ TEST(DocumentFolders, MenuNamesEveryFolderSearched)
     h.child<QAction>("amontonsAction")->trigger();
     ASSERT_EQ(h.messages.shown.size(), 1u);
     EXPECT_EQ(h.messages.shown[0].text, QStringLiteral("Не удалось открыть файл «Amontons.pdf» из папки\n%1\n"
-                                                       "Нет программы для его просмотра.")
+                                                       "Нет программы для его просмотра, или она не смогла его открыть.")
                                             .arg(tree.path("prefix/share/dryfriction/docs")));
 }
 

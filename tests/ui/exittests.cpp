@@ -1,4 +1,4 @@
-// Closing the window: it asks first; a confirmed close ends the program
+// Closing the window, by its close box or Ctrl+Q: it asks first; a confirmed close ends the program
 // through the exit service, exactly once, a run and the authors window with
 // it; a declined one keeps everything as it was, a run going on to its end.
 
@@ -24,6 +24,7 @@ struct CloseCase {
     std::string name;
     bool duringRun;
     bool confirmed;
+    bool byCtrlQ = false;  // the key rather than the close box
 };
 
 void PrintTo(const CloseCase& c, std::ostream* os)
@@ -48,7 +49,10 @@ TEST_P(CloseTest, AsksOnceAndExitsOnlyWhenConfirmed)
     }
 
     h.messages.answerYes = c.confirmed;
-    EXPECT_EQ(h.window->close(), c.confirmed);
+    if (c.byCtrlQ)
+        QTest::keyClick(h.field("velocityEdit"), Qt::Key_Q, Qt::ControlModifier);
+    else
+        EXPECT_EQ(h.window->close(), c.confirmed);
     ASSERT_EQ(h.messages.shown.size(), 1U);
     EXPECT_EQ(h.messages.shown[0], kQuestion);
     EXPECT_EQ(h.exit.exits, c.confirmed ? 1 : 0);
@@ -84,7 +88,9 @@ INSTANTIATE_TEST_SUITE_P(Window, CloseTest,
                          ::testing::Values(CloseCase{"DeclinedAtRest", false, false},
                                            CloseCase{"ConfirmedAtRest", false, true},
                                            CloseCase{"DeclinedDuringARun", true, false},
-                                           CloseCase{"ConfirmedDuringARun", true, true}),
+                                           CloseCase{"ConfirmedDuringARun", true, true},
+                                           CloseCase{"DeclinedByCtrlQDuringARun", true, false, true},
+                                           CloseCase{"ConfirmedByCtrlQAtRest", false, true, true}),
                          [](const auto& info) { return info.param.name; });
 
 // The window ends the program only through its exit service: after a

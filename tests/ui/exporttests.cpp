@@ -113,9 +113,13 @@ TEST(ResultCommands, FollowTheDocumentsInTheFileMenu)
 {
     WindowHarness h;
     const QList<QAction*> actions = h.child<QMenu>("fileMenu")->actions();
-    ASSERT_EQ(actions.size(), 8);
-    EXPECT_EQ(actions[3]->objectName(), QStringLiteral("amontonsAction"));
-    EXPECT_TRUE(actions[4]->isSeparator());
+    // The documents, then a separator, then the three result commands.
+    const auto separator = std::find_if(actions.begin(), actions.end(), [](QAction* a) { return a->isSeparator(); });
+    ASSERT_NE(separator, actions.begin());
+    ASSERT_NE(separator, actions.end());
+    const qsizetype first = separator - actions.begin() + 1;
+    ASSERT_EQ(actions.size(), first + 3);
+    EXPECT_EQ(actions[first - 2]->objectName(), QStringLiteral("amontonsAction"));
     const struct {
         const char* name;
         QString text;
@@ -126,9 +130,9 @@ TEST(ResultCommands, FollowTheDocumentsInTheFileMenu)
         {"saveDataAction", QStringLiteral("Сохранить данные\u2026"), QKeySequence()},
     };
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(actions[5 + i]->objectName(), QString::fromLatin1(rows[i].name));
-        EXPECT_EQ(actions[5 + i]->text(), rows[i].text);
-        EXPECT_EQ(actions[5 + i]->shortcut(), rows[i].shortcut);
+        EXPECT_EQ(actions[first + i]->objectName(), QString::fromLatin1(rows[i].name));
+        EXPECT_EQ(actions[first + i]->text(), rows[i].text);
+        EXPECT_EQ(actions[first + i]->shortcut(), rows[i].shortcut);
     }
 }
 
@@ -417,6 +421,35 @@ INSTANTIATE_TEST_SUITE_P(
                     DataCase{"one_half_swing_in_russian", {{"coordinateEdit", "1.5"}, {"velocityEdit", "0"}},
                              {"--x0", "1.5", "--v0", "0"}, true}),
     [](const testing::TestParamInfo<DataCase>& info) { return std::string(info.param.name); });
+
+// The data saved are what the graphs show: after a stop the samples drawn, the
+// first lines of the whole run; after the end the whole run, as with no run drawn.
+TEST(SavedData, AStoppedRunSavesTheSamplesDrawn)
+{
+    WindowHarness h;
+    QTemporaryDir dir;
+    const auto save = [&](const char* name) {
+        h.files.answer = {dir.filePath(QString::fromLatin1(name)), 0};
+        trigger(h, "saveDataAction");
+        return readAll(dir.filePath(QString::fromLatin1(name)));
+    };
+    const QByteArray whole = save("whole.csv");
+    ASSERT_EQ(whole.count('\n'), 1 + 796);
+
+    h.click(h.startButton());
+    h.clock.fireAll(299);  // 300 samples drawn
+    const QByteArray during = save("during.csv");
+    h.click(h.startButton());
+    const QByteArray stopped = save("stopped.csv");
+    EXPECT_EQ(during.count('\n'), 1 + 300);
+    EXPECT_EQ(stopped, during);
+    EXPECT_TRUE(whole.startsWith(stopped));
+
+    h.click(h.startButton());
+    h.clock.fireAll();
+    EXPECT_EQ(save("ended.csv"), whole);
+    EXPECT_TRUE(h.messages.shown.empty());
+}
 
 // Saving and copying during a run change neither its samples nor its pauses:
 // the run ends where an undisturbed run ends, with the same graphs.

@@ -41,8 +41,14 @@ public:
             onShow(shown.back());
         return answerYes;
     }
+    bool askYesNoDefaultNo(QWidget* parent, const QString& title, const QString& text) override
+    {
+        ++defaultNoQuestions;
+        return askYesNo(parent, title, text);
+    }
 
     std::vector<ShownMessage> shown;
+    int defaultNoQuestions = 0;  // of the questions shown, those with No chosen at first
     bool answerYes = false;
     // Runs while the "box" is up, the way a modal box lets other code run.
     std::function<void(const ShownMessage&)> onShow;
@@ -64,21 +70,22 @@ public:
 };
 
 // Searches the folders it is given; without any, the working directory alone.
+// Tells the outcome at once: `result`.
 class FakeDocuments final : public DocumentOpener {
 public:
     QStringList searchFolders() const override
     {
         return folders.isEmpty() ? QStringList{QDir::currentPath()} : folders;
     }
-    bool openDocument(const QString& absolutePath) override
+    void openDocument(const QString& absolutePath, Outcome outcome) override
     {
         documents << absolutePath;
-        return result;
+        outcome(result);
     }
-    bool openText(const QString& absolutePath) override
+    void openText(const QString& absolutePath, Outcome outcome) override
     {
         texts << absolutePath;
-        return result;
+        outcome(result);
     }
 
     QStringList folders;

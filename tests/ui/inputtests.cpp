@@ -1,4 +1,5 @@
-// The input fields through the real window: every change of a field's text is
+// The input fields through the real window: a text the user is done with
+// (pasted into a field the user is not in, or typed and left with Enter) is
 // read, checked, corrected with a beep and a message where the rules say so,
 // written back in canonical form and followed by a full refresh. Writing the
 // canonical text is no edit of its own.
@@ -21,7 +22,7 @@ namespace dryfriction::test {
 namespace {
 
 
-enum class Entry { Paste, Type };
+enum class Entry { Paste, Type };  // typed keys end with Enter
 
 struct Edit {
     const char* field;
@@ -55,8 +56,10 @@ void apply(WindowHarness& h, const Edit& e)
 {
     if (e.entry == Entry::Paste)
         h.paste(e.field, QString::fromUtf8(e.text));
-    else
+    else {
         h.typeOver(e.field, QString::fromUtf8(e.text));
+        QTest::keyClick(h.field(e.field), Qt::Key_Return);
+    }
 }
 
 class InputFieldTest : public ::testing::TestWithParam<InputCase> {};
@@ -124,9 +127,9 @@ const std::vector<InputCase> kInputCases = {
 INSTANTIATE_TEST_SUITE_P(Fields, InputFieldTest, ::testing::ValuesIn(kInputCases),
                          [](const auto& info) { return info.param.name; });
 
-// Typing over one selected digit is a single edit; typing a whole new value
-// passes through every intermediate text, each an edit of its own.
-TEST(InputTyping, EveryKeystrokeIsAnEdit)
+// While the user types, each key whose text the rules pass takes effect at
+// once and the field keeps the text as typed, a trailing point included.
+TEST(InputTyping, EveryValidKeyTakesEffectAtOnce)
 {
     WindowHarness h;
     h.paste("velocityEdit", QStringLiteral("0"));
@@ -140,15 +143,18 @@ TEST(InputTyping, EveryKeystrokeIsAnEdit)
     EXPECT_EQ(coordinate->text(), QStringLiteral(" 3.5"));
     EXPECT_DOUBLE_EQ(h.parameters().x0, 3.5);
 
-    // "2" then "25": the first keystroke already gives an accepted value.
-    h.typeOver("coordinateEdit", QStringLiteral("25"));
+    // "2" then "25": the first key already gives an accepted value.
+    h.typeOver("coordinateEdit", QStringLiteral("2"));
+    EXPECT_DOUBLE_EQ(h.parameters().x0, 2);
+    QTest::keyClick(coordinate, '5');
     EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
+    EXPECT_EQ(coordinate->text(), QStringLiteral("25"));
     EXPECT_DOUBLE_EQ(h.parameters().x0, 25);
 
-    // A trailing point waits for its digits; the value is that of "12".
+    // Turning to another field writes the one left in canonical form.
     h.typeOver("timeEdit", QStringLiteral("12."));
-    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral(" 12."));
+    EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
+    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral("12."));
     EXPECT_FLOAT_EQ(h.parameters().duration, 12.0F);
 }
 
@@ -196,8 +202,7 @@ TEST(InputRewrite, AnEditIsAppliedOnceWhateverItsPasses)
 // Writing a field's canonical text is not an edit: a refresh or a resize
 // while a field holds another text for the same value (as the user may leave
 // it) rewrites the text and neither reads it again nor applies anything. (A
-// number still being typed, such as "40." or "40.0", is left alone; see the
-// typing tests.)
+// field the user is typing in is left alone; see the typing tests.)
 TEST(InputRewrite, RefreshRewritesAFieldWithoutReadingIt)
 {
     struct Case {

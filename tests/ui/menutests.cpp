@@ -4,6 +4,11 @@
 #include "windowharness.h"
 
 #include "ui/application.h"
+#include "ui/authorswindow.h"
+#include "ui/commandline.h"
+#include "ui/programmenus.h"
+
+#include "releaseinfo.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,12 +18,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <sstream>
 #include <string>
 
 namespace dryfriction::test {
@@ -57,6 +64,7 @@ struct Document {
 
 const Document kDocuments[] = {
     {"theoryAction", "spravka.pdf", false},  {"problemsAction", "spravka2.pdf", false},
+    {"labAction", "laboratornaya.pdf", false},
     {"coulombAction", "Coulomb.pdf", false}, {"amontonsAction", "Amontons.pdf", false},
     {"controlsAction", "uprav.pdf", false},  {"instructionAction", "instruction.txt", true},
 };
@@ -93,7 +101,7 @@ TEST(Documents, PresentDocumentOpensByAbsolutePath)
         EXPECT_EQ(opened.back(), path) << d.item;
         EXPECT_TRUE(QFileInfo(opened.back()).isAbsolute());
     }
-    EXPECT_EQ(h.documents.documents.size(), 5);
+    EXPECT_EQ(h.documents.documents.size(), 6);
     EXPECT_EQ(h.documents.texts.size(), 1);
     EXPECT_TRUE(h.messages.shown.empty());
 }
@@ -109,33 +117,73 @@ TEST(Documents, NothingToOpenItWithIsSaid)
     EXPECT_EQ(h.messages.shown[0],
               (ShownMessage{QStringLiteral("Ошибка"),
                             QStringLiteral("Не удалось открыть файл «Coulomb.pdf» из папки\n%1\n"
-                                           "Нет программы для его просмотра.")
+                                           "Нет программы для его просмотра, или она не смогла его открыть.")
                                 .arg(QDir::toNativeSeparators(folder.path())),
                             false}));
 }
 
-TEST(AboutBox, TenLinesUnderItsTitle)
+// What the About box says: what the program is, its version and date, what
+// it writes (only on the user's command) and the folders it really looks for
+// the documents in, those of the document service.
+TEST(AboutBox, SaysWhatTheProgramWritesAndWhereItLooks)
 {
     WindowHarness h;
+    h.documents.folders = {QStringLiteral("/home/student/work"), QStringLiteral("/usr/share/dryfriction/docs")};
     action(h, "aboutAction")->trigger();
     ASSERT_EQ(h.messages.shown.size(), 1u);
     const ShownMessage& m = h.messages.shown[0];
     EXPECT_EQ(m.title, QStringLiteral("О ПРОГРАММЕ"));
     EXPECT_FALSE(m.question);
-    const QStringList expected = {
-        QStringLiteral("Программа моделирует колебания при сухом трении"),
-        QStringLiteral(" "),
-        QStringLiteral("История версий:"),
-        QStringLiteral("версия 1.0, 22.07.2019, Linux и другие системы с Qt 6; учебная программа; "
-                       "написана участниками проекта dryfriction"),
-        QStringLiteral(" "),
-        QStringLiteral("Государственной регистрации программа не проходила."),
-        QStringLiteral("Движение груза рассчитывается в замкнутой форме,"),
-        QStringLiteral("в безразмерных координате, скорости и времени."),
-        QStringLiteral("Справочные документы ищутся в текущей папке и рядом с программой."),
-        QStringLiteral("Программа не читает и не записывает файлов данных."),
-    };
-    EXPECT_EQ(m.text.split(QLatin1Char('\n')), expected);
+    const QStringList lines = m.text.split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 10);
+    EXPECT_EQ(lines[0], QStringLiteral("Программа моделирует колебания при сухом трении"));
+    EXPECT_EQ(lines[1], QStringLiteral(" "));
+    EXPECT_EQ(lines[2], QStringLiteral("История версий:"));
+    EXPECT_FALSE(m.text.contains(QStringLiteral("не записывает")));
+    EXPECT_FALSE(m.text.contains(QStringLiteral("2019")));
+
+    const QString writes = lines.filter(QStringLiteral("Записывает")).join(QString());
+    for (const char* kind : {"PNG", "SVG", "PDF", "CSV", "«Сохранить график…»", "«Сохранить данные…»"})
+        EXPECT_TRUE(writes.contains(QString::fromUtf8(kind))) << kind;
+    // Qt's save dialog keeps its last folder in its settings file.
+    const QString settings = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                                 .filePath(QStringLiteral("QtProject.conf"));
+    EXPECT_EQ(lines.filter(settings).size(), 1) << m.text.toStdString();
+
+    EXPECT_EQ(lines.mid(lines.size() - 3),
+              (QStringList{QStringLiteral("Справочные документы ищутся в папках:"),
+                           QStringLiteral("/home/student/work"), QStringLiteral("/usr/share/dryfriction/docs")}));
+}
+
+// About, the authors window and --version show one release: each shows a
+// made-up release it is given, and the window's own show the build's.
+TEST(Release, OneVersionAndDateInAboutAuthorsAndVersion)
+{
+    const ReleaseInfo madeUp{"9.87.6", 2031, 2, 3};
+    EXPECT_TRUE(ProgramMenus::aboutText(madeUp, {QStringLiteral("/docs")}, QStringLiteral("/QtProject.conf"))
+                    .split(QLatin1Char('\n'))[3]
+                    .startsWith(QStringLiteral("версия 9.87.6, 03.02.2031, ")));
+    AuthorsWindow madeUpAuthors(nullptr, madeUp);
+    EXPECT_TRUE(madeUpAuthors.findChild<QLabel*>(QStringLiteral("credits"))
+                    ->text()
+                    .contains(QStringLiteral("версия 9.87.6, 03.02.2031")));
+    const char* argv[] = {"dryfriction", "--version"};
+    std::ostringstream out, err;
+    EXPECT_EQ(answerCommandLine(2, argv, out, err, madeUp), 0);
+    EXPECT_EQ(out.str(), "dryfriction 9.87.6\nДата выпуска: 03.02.2031\n");
+
+    const QString version = QString::fromUtf8(kRelease.version.data(), static_cast<qsizetype>(kRelease.version.size()));
+    const QString date = QString::fromStdString(releaseDateText(kRelease));
+    WindowHarness h;
+    action(h, "aboutAction")->trigger();
+    ASSERT_EQ(h.messages.shown.size(), 1u);
+    EXPECT_TRUE(h.messages.shown[0].text.contains(QStringLiteral("версия %1, %2, ").arg(version, date)));
+    action(h, "authorsAction")->trigger();
+    EXPECT_TRUE(h.window->authorsWindow()->findChild<QLabel*>(QStringLiteral("credits"))->text().contains(
+        QStringLiteral("версия %1, %2").arg(version, date)));
+    std::ostringstream built;
+    EXPECT_EQ(answerCommandLine(2, argv, built, err), 0);
+    EXPECT_EQ(QString::fromStdString(built.str()), QStringLiteral("dryfriction %1\nДата выпуска: %2\n").arg(version, date));
 }
 
 TEST(AuthorsWindow, CentredOverTheMainWindowWithPortraitAndCredits)
@@ -165,10 +213,13 @@ TEST(AuthorsWindow, CentredOverTheMainWindowWithPortraitAndCredits)
     auto* credits = authors->findChild<QLabel*>(QStringLiteral("credits"));
     ASSERT_NE(credits, nullptr);
     EXPECT_EQ(credits->geometry(), QRect(8, 200, 209, 81));
-    EXPECT_EQ(credits->text().split(QLatin1Char('\n')),
-              (QStringList{QStringLiteral("Программа «dryfriction», 2026"), QStringLiteral("Учебная модель механики:"),
-                           QStringLiteral("груз на пружине"), QStringLiteral("при сухом (кулоновом) трении"),
-                           QStringLiteral("Написана на C++20 и Qt 6"), QStringLiteral("Авторы: участники проекта")}));
+    const QStringList credited = credits->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(credited.size(), 6);
+    EXPECT_EQ(credited[0], QStringLiteral("Программа «dryfriction»,"));
+    EXPECT_TRUE(credited[1].startsWith(QStringLiteral("версия ")));
+    // All six lines fit the label, none wrapped or cut off below.
+    EXPECT_LE(credits->heightForWidth(credits->width()), credits->height());
+    EXPECT_EQ(credits->heightForWidth(credits->width()), credits->fontMetrics().lineSpacing() * 6);
 
     // A second use recentres the same window.
     authors->move(0, 0);

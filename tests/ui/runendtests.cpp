@@ -141,9 +141,10 @@ TEST(RunStop, ClickOrEscEndsTheRunAtItsLastSample)
         EXPECT_EQ(h.clock.pauses.size(), 300U);
         EXPECT_EQ(ended.count(), 1);
         EXPECT_TRUE(h.tone.durations.empty());
-        const MotionSample& last = samples[299];
-        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), runFinalCoordinate(last.x, QStringLiteral(".")));
-        EXPECT_EQ(h.label("pathLabel")->text(), runFinalPath(last.path, QStringLiteral(".")));
+        // The results are those of the last sample, at its time 7.53.
+        ASSERT_FLOAT_EQ(samples[299].t, 7.5273013F);
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X(7.53)=5.561E+00"));
+        EXPECT_EQ(h.label("pathLabel")->text(), QStringLiteral("П(7.53)=3.950E+01"));
         // What was drawn stays; nothing after the last sample was drawn.
         EXPECT_EQ(tracedSamples(h, samples, 300), 0);
         EXPECT_NE(pixelAt(h.view("coordinateView"), samples[500].t, samples[500].x), kRed);
@@ -159,6 +160,60 @@ TEST(RunStop, ClickOrEscEndsTheRunAtItsLastSample)
         EXPECT_EQ(h.clock.fireAll(), kDefaultSamples);
         EXPECT_EQ(h.tone.durations, std::vector<int>{600});
     }
+}
+
+// A click on a stopped run's result compares it with the closed form at the
+// stop time, not at the end of the motion; the results fit their labels with
+// every stop time a run can have. A run that ends keeps its end captions.
+TEST(RunStop, ResultsAndTheirClosedFormHoldAtTheStopTime)
+{
+    WindowHarness h;
+    h.click(h.startButton());
+    h.clock.fireAll(299);
+    h.click(h.startButton());
+    ASSERT_FALSE(h.window->isRunning());
+    QLabel* coordinate = h.label("finalCoordinateLabel");
+    QLabel* path = h.label("pathLabel");
+    const QString endTip = QStringLiteral("Конечная координата ( численно). Нажмите для аналитического расчёта");
+    const QString stopTip =
+        QStringLiteral("Координата в момент остановки (численно). Нажмите для аналитического расчёта");
+    EXPECT_EQ(coordinate->toolTip(), stopTip);
+    EXPECT_EQ(coordinate->accessibleDescription(), stopTip);
+    EXPECT_EQ(path->toolTip(), QStringLiteral("Путь к моменту остановки (численно). Нажмите для аналитического расчёта"));
+    h.click(coordinate);
+    EXPECT_EQ(coordinate->text(), QStringLiteral("|X(7.53)|=5.561E+00"));
+    EXPECT_EQ(path->text(), QStringLiteral("П(7.53)=3.950E+01"));
+    h.click(path);
+    EXPECT_EQ(coordinate->text(), QStringLiteral("|X(7.53)|=5.561E+00"));
+    EXPECT_EQ(path->text(), QStringLiteral("П(7.53)=3.950E+01"));
+    // Stopped where the coordinate is negative: the closed form gives its distance.
+    h.click(h.startButton());
+    h.clock.fireAll(119);
+    h.click(h.startButton());
+    EXPECT_EQ(coordinate->text(), QStringLiteral("X(3.00)=-6.990E+00"));
+    EXPECT_EQ(path->text(), QStringLiteral("П(3.00)=1.968E+01"));
+    h.click(coordinate);
+    EXPECT_EQ(coordinate->text(), QStringLiteral("|X(3.00)|=6.990E+00"));
+
+    // The longest captions in the labels at the initial size, with either separator.
+    for (const QString& dp : {QStringLiteral("."), QStringLiteral(",")}) {
+        for (const float t : {9.99F, 99.9F, 999.9F, 9999.4F}) {
+            const QString texts[] = {stoppedCoordinate(-8.888e-88, t, dp), analyticCoordinateAt(8.888e-88, t, dp),
+                                     stoppedPath(8.888e+88, t, dp)};
+            for (const QString& text : texts) {
+                EXPECT_LE(coordinate->fontMetrics().horizontalAdvance(text), coordinate->contentsRect().width())
+                    << text.toStdString();
+            }
+        }
+    }
+
+    h.click(h.startButton());
+    h.clock.fireAll();
+    EXPECT_EQ(coordinate->text(), QStringLiteral("X_end=-9.066E-01"));
+    EXPECT_EQ(coordinate->toolTip(), endTip);
+    EXPECT_EQ(coordinate->accessibleDescription(), endTip);
+    h.click(path);
+    EXPECT_EQ(coordinate->text(), QStringLiteral("|X_end|=9.066E-01"));
 }
 
 // After a run, ended or stopped, a new size shows the same run: its traces
@@ -218,6 +273,51 @@ TEST(RunResize, ANewSizeDrawsTheEndedRunAgain)
         h.window->clientArea()->resize(MainWindow::kClientWidth, MainWindow::kClientHeight);
         EXPECT_EQ(tracedSamples(h, samples, drawn), 0);
         EXPECT_EQ(h.label("pathLabel")->text(), path);
+    }
+}
+
+// A window manager that ignores the lock resizes the window during a run:
+// the run goes on undisturbed, and when it ends, stopped or not, the window
+// is laid out for its new size, as if it had been resized after the run.
+TEST(RunResize, AResizeDuringARunIsLaidOutWhenTheRunEnds)
+{
+    for (const int stopAfter : {0, 300}) {
+        SCOPED_TRACE(stopAfter == 0 ? "ended" : "stopped");
+        const auto runAndMaybeStop = [stopAfter](WindowHarness& h) {
+            if (stopAfter == 0) {
+                h.clock.fireAll();
+            } else {
+                h.clock.fireAll(stopAfter - 101);
+                h.click(h.startButton());
+            }
+        };
+        WindowHarness h;
+        h.choose("coordinateOption");
+        h.click(h.startButton());
+        h.clock.fireAll(99);
+        ASSERT_TRUE(h.isLocked());
+        h.window->setMinimumSize(0, 0);
+        h.window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        h.window->resize(h.window->size() + QSize(260, 180));
+        h.window->setFixedSize(h.window->size());
+        QApplication::processEvents();
+        const QSize client = h.window->clientArea()->size();
+        ASSERT_EQ(client, QSize(MainWindow::kClientWidth + 260, MainWindow::kClientHeight + 180));
+        runAndMaybeStop(h);
+        ASSERT_FALSE(h.window->isRunning());
+
+        WindowHarness after;
+        after.choose("coordinateOption");
+        after.click(after.startButton());
+        after.clock.fireAll(99);
+        runAndMaybeStop(after);
+        after.window->clientArea()->resize(client);
+        for (const char* name : {"startButton", "massEdit", "finalCoordinateLabel", "coordinateView"}) {
+            EXPECT_EQ(h.child<QWidget>(name)->geometry(), after.child<QWidget>(name)->geometry()) << name;
+        }
+        EXPECT_TRUE(h.window->clientArea()->rect().contains(h.startButton()->geometry()));
+        EXPECT_EQ(h.label("finalCoordinateLabel")->text(), after.label("finalCoordinateLabel")->text());
+        EXPECT_TRUE(h.view("coordinateView")->canvas().image() == after.view("coordinateView")->canvas().image());
     }
 }
 

@@ -8,10 +8,10 @@
 
 #include "fakes.h"
 
-#include "model/numbertext.h"
 #include "ui/canvaswidget.h"
 #include "ui/mainwindow.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,7 +98,7 @@ struct WindowHarness {
     // Replaces the whole text at once, as a paste over a selection does.
     void paste(const char* name, const QString& text) const { field(name)->setText(text); }
 
-    // Selects the whole text and types over it, one edit per keystroke.
+    // Selects the whole text and types over it, key by key; the field is not left.
     void typeOver(const char* name, const QString& text) const
     {
         QLineEdit* edit = field(name);
@@ -122,10 +122,28 @@ struct WindowHarness {
     }
 };
 
+// Types text into a field key by key as real key events carrying their text:
+// QTest knows only ASCII keys, and a Cyrillic letter or a full-width digit
+// comes the way a keyboard layout or an input method delivers it.
+inline void typeText(QWidget* w, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClick(w, ch.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(w, &press);
+        QCoreApplication::sendEvent(w, &release);
+    }
+}
+
 // A caption or field with a non-finite or broken number: "nan", "inf", a mantissa
-// without exponent digits, or a field that is neither a canonical number text nor
-// a number still being typed ("2.", "1e-"). Named by its control.
-inline QString firstGarbage(const QWidget& root)
+// without exponent digits, or a field that does not show a canonical number text
+// (but for `typing`, the field the user is typing in, which shows what was typed).
+// Named by its control.
+inline QString firstGarbage(const QWidget& root, const QLineEdit* typing = nullptr)
 {
     static const QRegularExpression nonFinite(QStringLiteral("nan|inf"), QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression brokenExponent(QStringLiteral("E(?![+-]?\\d)"));
@@ -136,7 +154,7 @@ inline QString firstGarbage(const QWidget& root)
             return named(l, l->text());
     }
     for (const QLineEdit* e : root.findChildren<QLineEdit*>()) {
-        if (!canonicalField.match(e->text()).hasMatch() && !isUnfinishedNumber(e->text().toStdString()))
+        if (e != typing && !canonicalField.match(e->text()).hasMatch())
             return named(e, e->text());
     }
     return {};

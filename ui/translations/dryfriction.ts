@@ -78,6 +78,37 @@
         <source>Синий пунктир   - время, когда скорость экстремальна</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>X(%1)=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>П(%1)=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>|X(%1)|=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSaving</name>
+    <message>
+        <source>канал (FIFO) сейчас никто не читает</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это устройство, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это сокет, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InputRules</name>
@@ -240,19 +271,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Программа «dryfriction», 2026</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Учебная модель механики:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>груз на пружине</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>при сухом (кулоновом) трении</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -261,6 +280,18 @@
     </message>
     <message>
         <source>Авторы: участники проекта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Программа «dryfriction»,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>версия %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>груз на пружине при сухом трении</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -310,6 +341,14 @@
         <source>Путь до конечной остановки ( численно). Нажмите для аналитического расчёта</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Координата в момент остановки (численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Путь к моменту остановки (численно). Нажмите для аналитического расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dryfriction::CommandLine</name>
@@ -329,6 +368,14 @@
 собранной из исходных текстов, ещё и в папке docs её дерева сборки.
 Те же числа для таблиц и скриптов выводит программа dryfriction-table.
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дата выпуска: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>не удалось вывести результат</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -495,12 +542,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Не удалось открыть файл «%1» из папки
-%2
-Нет программы для его просмотра.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Программа моделирует колебания при сухом трении</source>
         <translation type="unfinished"></translation>
     </message>
@@ -513,10 +554,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>версия 1.0, 22.07.2019, Linux и другие системы с Qt 6; учебная программа; написана участниками проекта dryfriction</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Государственной регистрации программа не проходила.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -526,14 +563,6 @@
     </message>
     <message>
         <source>в безразмерных координате, скорости и времени.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Справочные документы ищутся в текущей папке и рядом с программой.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Программа не читает и не записывает файлов данных.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -550,6 +579,37 @@
     </message>
     <message>
         <source>Сохранить данные…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лабораторная работа</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Не удалось открыть файл «%1» из папки
+%2
+Нет программы для его просмотра, или она не смогла его открыть.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>версия %1, %2, Linux и другие системы с Qt 6; учебная программа; написана участниками проекта dryfriction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файлов данных программа не читает. Записывает она только по команде пользователя и туда, куда он укажет: «Сохранить график…» — в PNG, SVG или PDF, «Сохранить данные…» — отсчёты расчёта в CSV.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Окно сохранения помнит свою последнюю папку в файле
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справочные документы ищутся в папке:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Справочные документы ищутся в папках:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -595,6 +655,12 @@
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Файл
+%1
+уже существует. Заменить его?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
