@@ -39,14 +39,13 @@ bool drawable(const QRectF& rect)
 SetupPlacement drawAnimationStrip(Canvas& strip, const PlotRanges& r, double x0, const QString& caption,
                                   const QString& decimalPoint, QSizeF loadPx, double springHeightPx)
 {
-    const double xDivisions = 2 * r.xMax;
-    const double xStep = (r.animRight - r.animLeft) / xDivisions;
-
-    // One grid line per unit of the stagnation half-width, thinned when
-    // there would be too many; labels just below the axis, each right of its
-    // line, as many as have room, 0 among them. Where they go is settled
-    // first, so that the caption can keep clear of them.
-    const double halfUnits = xDivisions / 2;
+    // One grid line per unit of the stagnation half-width, or per half, fifth,
+    // ... of it on a strip of a unit either side, thinned when there would be
+    // too many; labels just below the axis, each right of its line, as many
+    // as have room, 0 among them. Where they go is settled first, so that the
+    // caption can keep clear of them.
+    const double xStep = stepWithLines((r.animRight - r.animLeft) / (2 * r.xMax), r.animLeft, r.animRight);
+    const double halfUnits = std::floor(r.animRight / xStep + 1e-6);
     const bool grid = std::isfinite(halfUnits) && halfUnits >= 1 && halfUnits <= 1e15;
     const long long half = grid ? static_cast<long long>(std::floor(halfUnits)) : 0;
     const long long first = -half + 1, last = half - 1;
@@ -61,7 +60,7 @@ SetupPlacement drawAnimationStrip(Canvas& strip, const PlotRanges& r, double x0,
         const double widest = std::max(strip.textSize(label(static_cast<double>(first) * xStep)).width(),
                                        strip.textSize(label(static_cast<double>(last) * xStep)).width());
         const double unitPx = std::abs(strip.toPixel(xStep, 0).x() - origin.x());
-        const long long labelled = labelStride(unitPx, widest, stride);
+        const long long labelled = labelStride(unitPx, widest, stride, xStep);
         const double labelTop = std::max(pixelFloor(strip.toPixel(0, 0.04 * r.animBottom).y()),
                                          pixelFloor(origin.y()) + kLabelClearancePx);
         const long long from = (first / labelled) * labelled;

@@ -7,20 +7,33 @@
 
 namespace dryfriction {
 
-long long labelStride(double unitPx, double labelExtentPx, long long gridStride)
+long long labelStride(double unitPx, double labelExtentPx, long long gridStride, double lineStep)
 {
     // Strides beyond this leave no multiple but 0 on any axis the grid draws.
     constexpr long long kLargest = 100'000'000'000'000'000LL;
     if (gridStride < 1)
         gridStride = 1;
+    if (!(std::isfinite(lineStep) && lineStep > 0))
+        lineStep = 1;
     // The label starts clear of its line and must end clear of the next
     // labelled one.
     const double needed = labelExtentPx + kLabelClearancePx + kLabelGapPx;
     if (!(std::isfinite(unitPx) && unitPx > 0) || !std::isfinite(needed))
         return kLargest;
-    for (long long decade = 1; decade < kLargest; decade *= 10) {
-        for (long long m : {1LL, 2LL, 5LL}) {
-            const long long n = m * decade;
+    // Every line, or the lines whose values n * lineStep are round, from the
+    // line step up.
+    if (gridStride == 1 && unitPx >= needed)
+        return 1;
+    double decade = std::pow(10.0, std::floor(std::log10(lineStep) + 1e-9));
+    for (int e = 0; e < 40; ++e, decade *= 10) {
+        for (double m : {1.0, 2.0, 5.0}) {
+            const double value = m * decade;
+            const double exact = value / lineStep;
+            if (exact < 0.5 || exact >= static_cast<double>(kLargest))
+                continue;
+            const long long n = std::llround(exact);
+            if (std::abs(static_cast<double>(n) - exact) > 1e-6 * exact)
+                continue;
             if (n % gridStride == 0 && static_cast<double>(n) * unitPx >= needed)
                 return n;
         }

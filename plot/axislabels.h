@@ -27,7 +27,10 @@ inline constexpr double kLabelGapPx = 2;
 // labelled line: labels go on the lines with k a multiple of n, so 0 gets
 // one whenever it lies on the axis. An axis with no room at all (unitPx 0 or
 // not finite) gets a stride so large that only 0 could have a label.
-long long labelStride(double unitPx, double labelExtentPx, long long gridStride = 1);
+// Where the lines lie `lineStep` apart in the axis's values (a round step:
+// 1, 2 or 5 times a power of ten), n is chosen so that the labelled values
+// are round as well: every 2 of lines half a unit apart, not every 5.
+long long labelStride(double unitPx, double labelExtentPx, long long gridStride = 1, double lineStep = 1);
 
 // The boxes of the texts meant for one view, in logical pixels, so that each
 // new text goes only where it touches none of those before it.

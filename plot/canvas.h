@@ -50,7 +50,9 @@ public:
     virtual void setCurrentX(double x);
     virtual void setCurrentY(double y);
     // Draws the text in the canvas's font and foreground colour with its
-    // top-left corner at the current point. The current point stays.
+    // top-left corner at the current point, over whatever is drawn before or
+    // after it, on a backing of the colour it stands on. The current point
+    // stays.
     virtual void drawText(const QString& text) = 0;
 
     // The size on the screen in logical pixels.

@@ -12,19 +12,16 @@ void applyScales(Canvas& strip, std::span<Canvas* const> graphs, const PlotRange
         setGraphScale(*graphs[i], descriptions[i], r);
 }
 
-TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts)
+void drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts)
 {
-    const TimeGrid grid = timeGrid(r);
     const std::span<const GraphDescription> descriptions = timeGraphs();
     for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i) {
         const QString caption = i < texts.graphCaptions.size() ? texts.graphCaptions[i] : QString();
         const QString across = i < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[i].isEmpty()
                                    ? texts.graphAcrossCaptions[i]
                                    : texts.timeCaption;
-        drawGraphFrame(*graphs[i], descriptions[i], r, grid, caption, across, texts.decimalPoint,
-                       texts.labelsOnLines);
+        drawGraphFrame(*graphs[i], descriptions[i], r, caption, across, texts.decimalPoint, texts.labelsOnLines);
     }
-    return grid;
 }
 
 SetupPlacement drawFrames(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r, double x0,

@@ -14,9 +14,8 @@ namespace dryfriction {
 // drawn). `graphs[i]` shows timeGraphs()[i].
 void applyScales(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r);
 
-// The frame of every graph, on canvases whose scales are set; returns the
-// time grid they share.
-TimeGrid drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts);
+// The frame of every graph, on canvases whose scales are set.
+void drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts);
 
 // Everything the empty views show, on freshly cleared canvases: the scales,
 // the animation strip with the set-up at its start x0, and every graph's

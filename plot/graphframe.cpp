@@ -24,13 +24,31 @@ QString gridLabel(double value, const QString& decimalPoint)
     return QString::fromStdString(formatGridLabel(value, decimalPoint.toStdString()));
 }
 
-// The whole units of a positive range held as a floating value; a non-finite
-// or absurd value gives no grid rather than a loop that never ends.
+// The whole units of a positive range held as a floating value (a value a
+// millionth short of a whole number counts as that number); a non-finite or
+// absurd value gives no grid rather than a loop that never ends.
 long long wholeUnits(double value)
 {
     if (!std::isfinite(value) || value < 0 || value > 1e15)
         return 0;
-    return static_cast<long long>(std::floor(value));
+    return static_cast<long long>(std::floor(value + 1e-6));
+}
+
+// Logical pixels at least between two time lines, so that they can be counted.
+constexpr double kTimeLinesApartPx = 24;
+
+// The time between vertical grid lines: a unit of phase, or, for a short
+// duration, the largest of half, a fifth, a tenth, ... of it that leaves at
+// least three lines; for a long one on a narrow view, 2, 5, 10, ... units, so
+// that the lines stay apart.
+double timeStep(double duration, double pxPerUnit)
+{
+    double step = stepWithLines(1, 0, duration);
+    if (step < 1)
+        return step;
+    for (int i = 0; i < 40 && step * pxPerUnit < kTimeLinesApartPx; ++i)
+        step = nextRoundStepUp(step);
+    return step;
 }
 
 // The first multiple of `stride` at or above k.
@@ -106,8 +124,8 @@ void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRang
 }
 
 void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
-                    const TimeGrid& grid, const QString& caption, const QString& timeCaption,
-                    const QString& decimalPoint, bool labelsOnLines)
+                    const QString& caption, const QString& timeCaption, const QString& decimalPoint,
+                    bool labelsOnLines)
 {
     const double left = leftEdge(graph, r);
     const double right = rightEdge(graph, r);
@@ -123,13 +141,15 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
     LabelBoxes boxes(QRectF(QPointF(0, 0), QSizeF(canvas.logicalSize())));
 
     // One horizontal line per division of the value range, each label just
-    // below its line and right of the vertical axis.
-    const double divisions = graph.fixedDivisions > 0 ? graph.fixedDivisions : top - bottom;
-    double step = (top - bottom) / divisions;
+    // below its line and right of the vertical axis. A range of a unit or two
+    // is divided more finely, so that its axis still carries a few values.
+    double step = graph.fixedDivisions > 0 ? (top - bottom) / graph.fixedDivisions
+                                           : stepWithLines(1, bottom, top);
+    const double divisions = (top - bottom) / step;
     long long first = 1;
     long long last = wholeUnits(divisions) - 1;
     if (graph.symmetricLines) {
-        const long long half = wholeUnits(top);
+        const long long half = wholeUnits(top / step);
         first = -half + 1;
         last = half - 1;
     }
@@ -139,11 +159,19 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
         first = -half + 1;
         last = half - 1;
     }
+    // The ticks at the centres of the swings stay clear of text.
+    if (graph.stagnationSegment) {
+        for (const double centre : {-1.0, 1.0}) {
+            const QPointF at = canvas.toPixel(centre, 0);
+            const double column = pixelFloor(at.x()), row = pixelFloor(at.y());
+            boxes.take(QRectF(column - 1, row - kCentreTickPixels, 3, 2 * kCentreTickPixels + 1));
+        }
+    }
     const long long valueStride = last >= first ? gridStride(first, last) : 1;
     std::vector<AxisLabel> valueLabels;
     if (last >= first) {
         const double unitPx = std::abs(canvas.toPixel(0, step).y() - origin.y());
-        const long long labelled = labelStride(unitPx, textHeight, valueStride);
+        const long long labelled = labelStride(unitPx, textHeight, valueStride, step);
         for (long long k = firstMultiple(first, labelled); k <= last; k += labelled) {
             const double y = static_cast<double>(k) * step;
             const QString text = gridLabel(y, decimalPoint);
@@ -157,15 +185,14 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
         takeLabelBoxes(boxes, valueLabels);
     }
 
-    // One vertical line per time division; none with fewer than two
-    // divisions (nor for a duration below 1, which has no step at all). A
-    // graph of a quantity across has one per grid unit, symmetric about 0, but
-    // none at 0 itself: the vertical axis lies there, and the value labels
+    // Vertical lines at round times (see timeStep), none at the right edge.
+    // A graph of a quantity across has one per grid unit, symmetric about 0,
+    // but none at 0 itself: the vertical axis lies there, and the value labels
     // already name 0. Each label right of its line, clear of the
     // horizontal axis.
+    double stepAcross = timeStep(right - left, std::abs(canvas.toPixel(1, 0).x() - origin.x()));
     long long firstAcross = 1;
-    long long lastAcross = grid.divisions - 1;
-    double stepAcross = grid.step;
+    long long lastAcross = linesInside(left, right, stepAcross);
     if (!acrossTime(graph)) {
         stepAcross = acrossGridStep(graph, r);
         const long long half = wholeUnits(right / stepAcross);
@@ -181,7 +208,7 @@ void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRan
         const double widest = std::max(canvas.textSize(gridLabel(firstValue, decimalPoint)).width(),
                                        canvas.textSize(gridLabel(lastValue, decimalPoint)).width());
         const double unitPx = std::abs(canvas.toPixel(stepAcross, 0).x() - origin.x());
-        const long long labelled = labelStride(unitPx, widest, timeStride);
+        const long long labelled = labelStride(unitPx, widest, timeStride, stepAcross);
         const double nominalRow = canvas.toPixel(0, graph.timeLabelLevel * top).y();
         const double labelTop = timeLabelTop(nominalRow, origin.y(), textHeight);
         for (long long k = firstMultiple(firstAcross, labelled); k <= lastAcross; k += labelled) {

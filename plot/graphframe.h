@@ -16,10 +16,11 @@ namespace dryfriction {
 void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r);
 
 // The empty frame of a graph: the stagnation band if it has one, light-green
-// The empty frame of a graph: the stagnation band if it has one, light-green
-// grid lines (one per time division, or per grid unit of a quantity across, and
-// one per division of the value range, thinned when there would be too
-// many), the black axes of width 3, the stagnation segment if it has one,
+// grid lines (at round times, 1, 2 or 5 times a power of ten of the phase,
+// no closer than can be counted and at least three where the duration is
+// short; or per grid unit of a quantity across; and one per division of the
+// value range, finer for a range of a unit or two, thinned when there would
+// be too many), the black axes of width 3, the stagnation segment if it has one,
 // "#0.00" labels and the two captions (`timeCaption` names the horizontal
 // axis). A line gets a label only where the labels have room, at a regular
 // stride that keeps 0 (see labelStride); labels sit clear of the axes and of
@@ -31,7 +32,7 @@ void setGraphScale(Canvas& canvas, const GraphDescription& graph, const PlotRang
 // foreground colour, measured as the canvas measures it. Leaves the canvas
 // with a line width of 3, not smoothed.
 void drawGraphFrame(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
-                    const TimeGrid& grid, const QString& caption, const QString& timeCaption,
-                    const QString& decimalPoint, bool labelsOnLines = false);
+                    const QString& caption, const QString& timeCaption, const QString& decimalPoint,
+                    bool labelsOnLines = false);
 
 }  // namespace dryfriction

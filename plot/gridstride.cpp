@@ -1,5 +1,6 @@
 #include "plot/gridstride.h"
 
+#include <cmath>
 #include <initializer_list>
 
 namespace dryfriction {
@@ -35,6 +36,59 @@ long long gridStride(long long first, long long last)
         }
         decade *= 10;
     }
+}
+
+namespace {
+
+// The power of ten and the mantissa (1, 2 or 5) of a round step.
+double decadeOf(double step)
+{
+    return std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+}
+
+int mantissaOf(double step)
+{
+    return static_cast<int>(std::lround(step / decadeOf(step)));
+}
+
+}  // namespace
+
+double nextRoundStepUp(double step)
+{
+    const double decade = decadeOf(step);
+    const int m = mantissaOf(step);
+    return m == 1 ? 2 * decade : m == 2 ? 5 * decade : 10 * decade;
+}
+
+double nextRoundStepDown(double step)
+{
+    const double decade = decadeOf(step);
+    const int m = mantissaOf(step);
+    return m == 1 ? decade / 2 : m == 2 ? decade : 2 * decade;
+}
+
+long long linesInside(double low, double high, double step)
+{
+    if (!(step > 0) || !std::isfinite(low) || !std::isfinite(high) || high <= low)
+        return 0;
+    constexpr double kEdge = 1e-6;
+    const double last = std::ceil(high / step - kEdge) - 1;
+    const double first = std::floor(low / step + kEdge) + 1;
+    const double count = last - first + 1;
+    if (!(count > 0))
+        return 0;
+    return count > 1e15 ? static_cast<long long>(1e15) : static_cast<long long>(count);
+}
+
+double stepWithLines(double unit, double low, double high, long long least)
+{
+    if (!(unit > 0) || !std::isfinite(unit) || !(high > low))
+        return unit;
+    double step = unit;
+    // A range a millionth of a unit wide needs no finer grid than that.
+    for (int i = 0; i < 20 && linesInside(low, high, step) < least; ++i)
+        step = unit * nextRoundStepDown(step / unit);
+    return step;
 }
 
 }  // namespace dryfriction

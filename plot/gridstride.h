@@ -14,4 +14,19 @@ long long gridStride(long long first, long long last);
 // How many multiples of `stride` lie in [first, last].
 long long multiplesIn(long long first, long long last, long long stride);
 
+// Round grid steps: 1, 2 or 5 times a power of ten. The next one up from a
+// round step (1 -> 2 -> 5 -> 10) and the next one down (1 -> 0.5 -> 0.2 -> 0.1).
+double nextRoundStepUp(double step);
+double nextRoundStepDown(double step);
+
+// How many whole multiples of `step` lie strictly between `low` and `high`
+// (a multiple within a millionth of a step of an edge lies on the edge).
+long long linesInside(double low, double high, double step);
+
+// The grid step of an axis from `low` to `high` whose lines come every
+// `unit`: the unit itself, or, where that leaves fewer than `least` lines
+// inside the axis (a range of a unit or two), the largest of half, a fifth,
+// a tenth, ... of it that gives that many.
+double stepWithLines(double unit, double low, double high, long long least = 3);
+
 }  // namespace dryfriction

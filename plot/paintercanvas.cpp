@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -36,8 +37,37 @@ PainterCanvas::PainterCanvas(QPainter& painter, QSize logical)
     m_painter.setClipRect(QRect(QPoint(0, 0), m_logicalSize));
 }
 
+PainterCanvas::~PainterCanvas()
+{
+    finish();
+}
+
+void PainterCanvas::finish()
+{
+    for (const KeptText& t : m_texts) {
+        // As on the screen: what lies beneath shows faintly through. Each
+        // part of the box is veiled once, in the colour it stands on.
+        for (std::size_t i = 0; i < t.backing.size(); ++i) {
+            QRegion part(t.backing[i].box.toAlignedRect());
+            for (std::size_t j = i + 1; j < t.backing.size(); ++j)
+                part -= QRegion(t.backing[j].box.toAlignedRect());
+            QColor veil = t.backing[i].color;
+            veil.setAlphaF(0.8);
+            for (const QRect& piece : part)
+                m_painter.fillRect(piece, veil);
+        }
+        m_painter.setFont(t.font);
+        m_painter.setPen(t.foreground);
+        m_painter.drawText(QRectF(t.corner, QSizeF(1e6, 1e6)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                           t.text);
+    }
+    m_texts.clear();
+}
+
 void PainterCanvas::clear()
 {
+    m_texts.clear();
+    m_filled.clear();
     m_painter.fillRect(QRect(QPoint(0, 0), m_logicalSize), m_backColor);
 }
 
@@ -87,7 +117,9 @@ void PainterCanvas::fillBox(double x1, double y1, double x2, double y2, const QC
     const double right = pixelOf(std::clamp(std::max(a.x(), b.x()), -1.0, w + 1)) + 1;
     const double top = pixelOf(std::clamp(std::min(a.y(), b.y()), -1.0, h + 1));
     const double bottom = pixelOf(std::clamp(std::max(a.y(), b.y()), -1.0, h + 1)) + 1;
-    m_painter.fillRect(QRectF(QPointF(left, top), QPointF(right, bottom)), color);
+    const QRectF box(QPointF(left, top), QPointF(right, bottom));
+    m_filled.push_back({box, color});
+    m_painter.fillRect(box, color);
 }
 
 void PainterCanvas::dot(double x, double y)
@@ -119,10 +151,23 @@ void PainterCanvas::drawText(const QString& text)
     constexpr double kFar = 1e6;
     if (std::abs(d.x()) > kFar || std::abs(d.y()) > kFar)
         return;
-    m_painter.setFont(m_font);
-    m_painter.setPen(m_foreColor);
-    m_painter.drawText(QRectF(QPointF(pixelOf(d.x()), pixelOf(d.y())), QSizeF(kFar, kFar)),
-                       Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+    const QPointF corner(pixelOf(d.x()), pixelOf(d.y()));
+    const QSizeF size = textSize(text);
+    const QRectF box(corner.x() - 1, corner.y(), std::ceil(size.width()) + 2, std::ceil(size.height()));
+    std::vector<FilledBox> backing{{box, m_backColor}};
+    for (const FilledBox& filled : m_filled) {
+        const QRectF part = filled.box.intersected(box);
+        if (!part.isEmpty())
+            backing.push_back({part, filled.color});
+    }
+    KeptText kept{std::move(backing), corner, text, m_font, m_foreColor};
+    for (KeptText& other : m_texts) {
+        if (other.corner == corner && other.text == text) {
+            other = std::move(kept);
+            return;
+        }
+    }
+    m_texts.push_back(std::move(kept));
 }
 
 QSizeF PainterCanvas::textSize(const QString& text) const

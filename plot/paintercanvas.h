@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
+
+#include <vector>
 
 class QPainter;
 
@@ -18,9 +21,19 @@ namespace dryfriction {
 // box covers the pixels of both its corners, a dot is a square of the line
 // width, text stands with its top-left corner at the pixel of the current
 // point. Nothing is drawn outside the canvas.
+//
+// Texts go on top of everything else, each on a backing of the colour it
+// stands on that veils what lies beneath, as on the screen: they are kept
+// until finish() (or the end of the canvas) and printed then.
 class PainterCanvas : public Canvas {
 public:
     PainterCanvas(QPainter& painter, QSize logical);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    // Prints the texts kept so far over what is drawn.
+    void finish();
 
     QSize logicalSize() const override { return m_logicalSize; }
 
@@ -36,6 +49,18 @@ public:
     QSizeF textSize(const QString& text) const override;
 
 private:
+    struct FilledBox {
+        QRectF box;
+        QColor color;
+    };
+    struct KeptText {
+        std::vector<FilledBox> backing;
+        QPointF corner;
+        QString text;
+        QFont font;
+        QColor foreground;
+    };
+
     void drawSegment(double x1, double y1, double x2, double y2, const QColor& color) override;
 
     QPainter& m_painter;
@@ -43,6 +68,8 @@ private:
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     QFont m_font;
+    std::vector<KeptText> m_texts;
+    std::vector<FilledBox> m_filled;
 };
 
 }  // namespace dryfriction

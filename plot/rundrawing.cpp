@@ -92,11 +92,18 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
     canvas.setLineStyle(LineStyle::Solid);
     canvas.setSmoothLines(true);
 
+    // The second line goes below the first, never over it: the texts hide
+    // what lies under them.
+    const double firstRow = canvas.toPixel(0, top).y();
+    const double lineBelow = std::floor(firstRow + 1e-6) + canvas.textSize(legendStops).height();
+    double secondLevel = graph.legendLevel * top;
+    if (canvas.toPixel(0, secondLevel).y() < lineBelow)
+        secondLevel = canvas.toUser(QPointF(0, std::ceil(lineBelow))).y();
     canvas.setCurrentX(r.graphRight / 2.0);
     canvas.setCurrentY(top);
     canvas.drawText(legendStops);
     canvas.setCurrentX(r.graphRight / 2.0);
-    canvas.setCurrentY(graph.legendLevel * top);
+    canvas.setCurrentY(secondLevel);
     canvas.drawText(legendExtremes);
 
     canvas.dot(0, graph.value(initialSample(p)), kRed);

@@ -21,8 +21,9 @@ namespace dryfriction {
 // firstStop + k*pi (Vx = 0 there) and blue at the extreme-velocity times
 // firstStop + (2k - 1)*pi/2; the magenta envelope, smoothed, where the graph
 // shows one and there are three half-swings or more; then, at width 3, the
-// two legend lines and the red start point at t = 0, from which the trace
-// sets out. A graph of a quantity across gets, instead of the markers and the
+// two legend lines (the second below the first where their levels would let
+// them overlap) and the red start point at t = 0, from which the trace sets
+// out. A graph of a quantity across gets, instead of the markers and the
 // legend, a short dashed red mark across its horizontal axis at every stop
 // within the duration, then its red start point. Leaves the canvas solid, at
 // width 3 and smoothed for the trace.

@@ -81,6 +81,7 @@ void paintScene(QPainter& painter, const ViewScene& scene, QSize logical)
     canvas.setBackColor(scene.style.background);
     canvas.setForeColor(scene.style.foreground);
     drawScene(canvas, scene);
+    canvas.finish();
     if (scene.setup)
         paintSetup(painter, canvas, *scene.setup);
     painter.restore();

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace dryfriction {
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
@@ -27,12 +29,26 @@ void CanvasWidget::showSetup(const SetupPlacement& placement)
     m_setup = placement;
 }
 
+void CanvasWidget::setZoom(double zoom)
+{
+    m_zoom = std::isfinite(zoom) && zoom > 1 ? zoom : 1.0;
+}
+
+void CanvasWidget::updateCanvasArea(const QRectF& area)
+{
+    const QRectF shown(area.topLeft() * m_zoom, area.size() * m_zoom);
+    update(shown.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
+
 bool CanvasWidget::fitCanvas()
 {
-    const QSize logical = size().expandedTo(QSize(0, 0));
-    const qreal dpr = devicePixelRatioF();
+    // The canvas fits inside the widget: a sliver at its right and bottom,
+    // less than a zoomed pixel, is painted in the back colour.
+    const QSize logical(static_cast<int>(std::floor(width() / m_zoom + 1e-6)),
+                        static_cast<int>(std::floor(height() / m_zoom + 1e-6)));
+    const qreal dpr = devicePixelRatioF() * m_zoom;
     if (m_canvas.logicalSize() == logical && m_canvas.devicePixelRatio() == dpr
-        && !m_canvas.image().isNull())
+        && m_canvas.hasImage())
         return false;
     m_canvas.setSize(logical, dpr);
     return true;
@@ -46,9 +62,18 @@ void CanvasWidget::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), m_canvas.backColor());
         return;
     }
-    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(logical)), m_canvas.image());
-    if (m_setup)
+    const QImage& image = m_canvas.image();
+    const qreal screenDpr = devicePixelRatioF();
+    const QSizeF shown(image.width() / screenDpr, image.height() / screenDpr);
+    painter.drawImage(QRectF(QPointF(0, 0), shown), image);
+    if (shown.width() < width())
+        painter.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), m_canvas.backColor());
+    if (shown.height() < height())
+        painter.fillRect(QRectF(0, shown.height(), width(), height() - shown.height()), m_canvas.backColor());
+    if (m_setup) {
+        painter.scale(m_zoom, m_zoom);
         paintSetup(painter, m_canvas, *m_setup);
+    }
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event)

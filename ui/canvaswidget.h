@@ -29,9 +29,21 @@ public:
     void showSetup(const SetupPlacement& placement);
     const std::optional<SetupPlacement>& setup() const { return m_setup; }
 
-    // Makes the canvas image match the widget's size and pixel ratio; a new
-    // image is blank. Returns whether it was re-made.
+    // How many of the widget's pixels a pixel of the canvas takes (>= 1):
+    // the drawing is made for a canvas that much smaller, at that much more
+    // resolution, so that its text and lines grow with the view. Takes
+    // effect at the next fitCanvas.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
+
+    // Makes the canvas image match the widget's size, pixel ratio and zoom;
+    // a new image is blank. Returns whether it was re-made.
     bool fitCanvas();
+
+    // Schedules the repaint of an area given in the canvas's logical pixels.
+    void updateCanvasArea(const QRectF& area);
+    // A point of the widget in the canvas's logical pixels.
+    QPointF toCanvas(QPointF widgetPoint) const { return widgetPoint / m_zoom; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +52,7 @@ protected:
 private:
     ImageCanvas m_canvas;
     std::optional<SetupPlacement> m_setup;
+    double m_zoom = 1;
 };
 
 }  // namespace dryfriction

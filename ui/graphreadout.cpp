@@ -1,5 +1,6 @@
 #include "ui/graphreadout.h"
 
+#include "ui/canvaswidget.h"
 #include "ui/captions.h"
 #include "ui/controlstyle.h"
 #include "ui/viewcatalog.h"
@@ -29,6 +30,13 @@ QString readoutNumber(double value, const QString& decimalPoint)
     if (text.startsWith(QLatin1Char('-')))
         text.replace(0, 1, QChar(0x2212));
     return text;
+}
+
+// The pointer on a view in its canvas's logical pixels.
+QPointF canvasPoint(QWidget* view, QPointF pointer)
+{
+    const auto* canvasView = qobject_cast<const CanvasWidget*>(view);
+    return canvasView != nullptr ? canvasView->toCanvas(pointer) : pointer;
 }
 
 }  // namespace
@@ -106,8 +114,8 @@ void GraphReadout::showAt(std::size_t graph, QPointF pointer)
     const std::span<const ViewEntry> catalog = viewCatalog();
     const std::span<const GraphDescription> graphs = timeGraphs();
     const QString text = m_run && graph + 1 < catalog.size() && graph < graphs.size()
-                             ? readoutAt(catalog[graph + 1], graphs[graph], *m_canvases[graph], pointer, *m_run,
-                                         localeDecimalPoint())
+                             ? readoutAt(catalog[graph + 1], graphs[graph], *m_canvases[graph],
+                                         canvasPoint(m_views[graph], pointer), *m_run, localeDecimalPoint())
                              : QString();
     if (text.isEmpty()) {
         m_label->hide();

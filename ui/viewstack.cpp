@@ -43,8 +43,10 @@ void ViewStack::showOnly(int index)
 
 void ViewStack::place(const WindowLayout& layout)
 {
-    for (CanvasWidget* v : m_views)
+    for (CanvasWidget* v : m_views) {
+        v->setZoom(layout.viewZoom);
         dryfriction::place(v, layout.views);
+    }
 }
 
 void ViewStack::clear()
@@ -120,17 +122,18 @@ void ViewStack::drawSample(const MotionSample& s)
     for (std::size_t i = 0; i < changed.size(); ++i) {
         CanvasWidget* graph = m_views[i + 1];
         if (graph->isVisible() && !changed[i].isEmpty())
-            graph->update(changed[i].toAlignedRect());
+            graph->updateCanvasArea(changed[i]);
     }
 }
 
 void ViewStack::moveSetup(const SetupPlacement& placement)
 {
     CanvasWidget* v = strip();
-    const QRectF before = v->setup() ? setupArea(v->canvas(), *v->setup()) : QRectF(v->rect());
+    const QRectF before = v->setup() ? setupArea(v->canvas(), *v->setup())
+                                     : QRectF(QPointF(0, 0), QSizeF(v->canvas().logicalSize()));
     v->showSetup(placement);
     if (v->isVisible())
-        v->update(before.united(setupArea(v->canvas(), placement)).toAlignedRect());
+        v->updateCanvasArea(before.united(setupArea(v->canvas(), placement)));
 }
 
 ViewScene ViewStack::scene(int index) const

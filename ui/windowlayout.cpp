@@ -1,5 +1,8 @@
 #include "ui/windowlayout.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace dryfriction {
 
 namespace {
@@ -8,6 +11,10 @@ constexpr float kGapX = 10;     // horizontal margin and gap
 constexpr float kGapY = 10;     // vertical margin and gap
 constexpr float kCell = 70;     // unit width of a cell
 constexpr float kRow = 25;      // row height
+// The client area the window opens with, where the views' drawing has one
+// screen pixel per pixel.
+constexpr double kStartupWidth = 640;
+constexpr double kStartupHeight = 537;
 
 // A size as a control takes it: a control cannot be narrower than nothing,
 // and what later rows read back is the size it took.
@@ -64,6 +71,11 @@ WindowLayout computeLayout(float width, float height, int viewChoices)
     const float valueLabelWidth = kCell / 4;
     f.slowdownValue = {f.slowdownBar.left + f.slowdownBar.width / 2 - valueLabelWidth / 2,
                        f.slowdownBar.top + f.slowdownBar.height, valueLabelWidth, kRow};
+    // In quarter steps, so that the common screen sizes give whole or simple
+    // zooms (2 at 1920 x 1080) and lines stay on whole screen pixels.
+    const double ratio = std::min(static_cast<double>(width) / kStartupWidth,
+                                  static_cast<double>(height) / kStartupHeight);
+    f.viewZoom = std::max(1.0, std::floor(ratio * 4) / 4);
     return f;
 }
 

@@ -26,6 +26,12 @@ struct WindowLayout {
     LayoutRect views;
     LayoutRect slowdownBar;
     LayoutRect slowdownValue;
+    // How many screen pixels a pixel of the views' drawing takes: 1 up to
+    // the start-up client area of 640 x 537, growing beyond it in quarter
+    // steps with the smaller of the two ratios (2 at 1920 x 1080), so that
+    // text, lines and the load grow with the window (a projector shows the
+    // whole window).
+    double viewZoom = 1;
 };
 
 // The window for a client area of width x height pixels, with a view chooser

@@ -194,8 +194,7 @@ QImage viscousRun(const ProblemParameters& p)
     graph.setForeColor(style.foreground);
     graph.setSize(kGraphSize, kPrintRatio);
     setGraphScale(graph, description, r);
-    drawGraphFrame(graph, description, r, timeGrid(r), texts.graphCaptions.at(0), texts.timeCaption,
-                   texts.decimalPoint);
+    drawGraphFrame(graph, description, r, texts.graphCaptions.at(0), texts.timeCaption, texts.decimalPoint);
 
     Canvas& canvas = graph;
     const double x0 = p.x0;

@@ -102,12 +102,17 @@ TEST(AnimationStrip, AtTheSmallestRangeTheBandFillsTheStripAroundTheAxis)
     drawStrip(strip, params(0.5, 0.5));
     const QImage& img = strip.image();
     // A row well above the axis and the labels: band grey except the black
-    // vertical axis at x = 0.
+    // vertical axis at x = 0 and the grid lines every half unit.
+    int grid = 0;
     for (int x = 0; x < 620; ++x) {
         const QColor c = img.pixelColor(x, 20);
-        EXPECT_TRUE(c == kBandColor || c == QColor(Qt::black)) << x;
+        EXPECT_TRUE(c == kBandColor || c == QColor(Qt::black) || c == kGridColor) << x;
+        grid += c == kGridColor;
     }
     EXPECT_EQ(img.pixelColor(310, 20), QColor(Qt::black));
+    EXPECT_EQ(img.pixelColor(155, 20), kGridColor);
+    EXPECT_EQ(img.pixelColor(465, 20), kGridColor);
+    EXPECT_EQ(grid, 2);
 }
 
 TEST(AnimationStrip, ANarrowStripGivesTheSpringNoNegativeWidth)

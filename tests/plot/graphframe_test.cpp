@@ -45,14 +45,13 @@ ViewTexts captions(const QString& point = QStringLiteral("."))
 // The graph frames of a problem, recorded.
 struct RecordedFrames : RecordedViews {
     PlotRanges ranges;
-    TimeGrid grid;
 
     explicit RecordedFrames(const ProblemParameters& p, const ViewTexts& texts = captions())
     {
         ranges = computePlotRanges(p, characteristicsOf(p));
         applyScales(strip, graphs(), ranges);
         log.clear();
-        grid = drawGraphFrames(graphs(), ranges, texts);
+        drawGraphFrames(graphs(), ranges, texts);
     }
 
     // Grid lines of one graph: vertical ones have x1 == x2.
@@ -135,11 +134,14 @@ TEST(GraphFrame, GridLineCountsOfTheEdgeCases)
         std::size_t vertical, x, vx, energy, path;
     } rows[] = {
         {"defaults", params(9.5, 6, 20), 19, 23, 21, 11, 63},
-        {"fractional duration", params(9.5, 6, 20.5f), 19, 23, 21, 11, 63},
-        {"duration 1.5", params(9.5, 6, 1.5f), 0, 23, 21, 11, 63},
-        {"duration 0.5", params(9.5, 6, 0.5f), 0, 23, 21, 11, 63},
-        // xMax = vMax = pathMax = 1: only the line at 0 on the symmetric graphs.
-        {"smallest ranges", params(0.5, 0.5, 20), 19, 1, 1, 11, 0},
+        // A line every unit, the last at 20, short of the edge.
+        {"fractional duration", params(9.5, 6, 20.5f), 20, 23, 21, 11, 63},
+        // Lines every fifth (0.2 .. 1.4) and every tenth (0.1 .. 0.4) of a unit.
+        {"duration 1.5", params(9.5, 6, 1.5f), 7, 23, 21, 11, 63},
+        {"duration 0.5", params(9.5, 6, 0.5f), 4, 23, 21, 11, 63},
+        // xMax = vMax = pathMax = 1: lines every half unit on the symmetric
+        // graphs, every fifth on the path.
+        {"smallest ranges", params(0.5, 0.5, 20), 19, 3, 3, 11, 4},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -153,27 +155,53 @@ TEST(GraphFrame, GridLineCountsOfTheEdgeCases)
     }
 }
 
-TEST(GraphFrame, FractionalDurationSpacesTheDivisionsEvenly)
+TEST(GraphFrame, TimeLinesFallOnRoundValues)
 {
-    RecordedFrames f(params(9.5, 6, 20.5f));
-    EXPECT_EQ(f.grid.divisions, 20);
-    EXPECT_DOUBLE_EQ(f.grid.step, 1.025);
-    const auto lines = f.gridLines("x", true);
-    ASSERT_EQ(lines.size(), 19u);
-    EXPECT_DOUBLE_EQ(lines.front().x1, 1.025);
-    EXPECT_NEAR(lines.back().x1, 19.475, 1e-12);
-    // 31 pixels a division leave room for a label on every second line.
-    EXPECT_EQ(f.texts("x").front(), "2.05");
+    // The duration's fraction does not spread the lines: they stay on whole
+    // units, and for a short duration on round fractions of one.
+    const struct {
+        float duration;
+        double first, last;
+        const char* firstLabel;
+    } rows[] = {
+        {20.5f, 1, 20, "2.00"},
+        {7.5f, 1, 7, "1.00"},
+        {1, 0.2, 0.8, "0.20"},
+        {0.5f, 0.1, 0.4, "0.10"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.duration);
+        RecordedFrames f(params(9.5, 6, r.duration));
+        const auto lines = f.gridLines("x", true);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_NEAR(lines.front().x1, r.first, 1e-12);
+        EXPECT_NEAR(lines.back().x1, r.last, 1e-12);
+        EXPECT_EQ(f.texts("x").front(), r.firstLabel);
+        for (const Op& op : f.log) {
+            for (double v : {op.x1, op.y1, op.x2, op.y2})
+                EXPECT_TRUE(std::isfinite(v)) << op.canvas.toStdString() << " " << op.name.toStdString();
+        }
+    }
 }
 
-TEST(GraphFrame, BelowOneTimeUnitThereIsNoStepAndNothingNonFinite)
+// However long the run, the time lines on a 620-pixel graph can be counted:
+// 24 pixels or more apart, on round values (1, 2 or 5 times a power of ten),
+// and at least three of them.
+TEST(GraphFrame, TimeLinesStayCountable)
 {
-    RecordedFrames f(params(9.5, 6, 0.5f));
-    EXPECT_EQ(f.grid.divisions, 0);
-    EXPECT_EQ(f.grid.step, 0.0);
-    for (const Op& op : f.log) {
-        for (double v : {op.x1, op.y1, op.x2, op.y2})
-            EXPECT_TRUE(std::isfinite(v)) << op.canvas.toStdString() << " " << op.name.toStdString();
+    for (float duration : {1.0f, 2.0f, 7.5f, 20.0f, 40.0f, 200.0f, 1234.0f, 10000.0f}) {
+        SCOPED_TRACE(duration);
+        RecordedFrames f(params(9.5, 6, duration));
+        const auto lines = f.gridLines("energy", true);
+        ASSERT_GE(lines.size(), 3u);
+        const double step = lines[1].x1 - lines[0].x1;
+        EXPECT_GE(step * 620 / duration, 24.0);
+        const double decade = std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+        const double mantissa = step / decade;
+        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9)
+            << step;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            EXPECT_NEAR(lines[i].x1, static_cast<double>(i + 1) * step, 1e-9 * step);
     }
 }
 
@@ -188,9 +216,10 @@ TEST(GraphFrame, WideRangesAreThinnedToAtMost200LinesAtRoundValues)
         EXPECT_EQ(std::fmod(op.y1, 20.0), 0.0) << op.y1;
     EXPECT_EQ(f.gridLines("path", false).size(), 200u);  // every 5000th of 1..1000000
     EXPECT_EQ(f.gridLines("path", false).back().y1, 1000000);
+    // 620 pixels for 10000 units: a line every 500, 31 pixels apart.
     const auto vertical = f.gridLines("x", true);
-    EXPECT_EQ(vertical.size(), 199u);  // every 50th of 1..9999
-    EXPECT_EQ(vertical.front().x1, 50);
+    EXPECT_EQ(vertical.size(), 19u);
+    EXPECT_EQ(vertical.front().x1, 500);
     // Labels only where they have room, at round values, 0 among them; the
     // two captions come last.
     EXPECT_EQ(f.texts("x"), QStringList({"1000.00", "2000.00", "3000.00", "4000.00", "5000.00", "6000.00",

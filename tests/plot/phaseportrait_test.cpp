@@ -271,7 +271,8 @@ TEST(PhasePortrait, StopsAreMarkedWhereTheTraceTurns)
     }
 }
 
-// What the view really shows after a run: the red trace through the samples.
+// What the view really shows after a run: the red trace through the samples,
+// but for where it passes under a text, which stays on top.
 TEST(PhasePortrait, TraceIsDrawnInRed)
 {
     const ProblemParameters p = wholeRun(kProblems[0]);
@@ -288,8 +289,19 @@ TEST(PhasePortrait, TraceIsDrawnInRed)
         points.push_back(pixelOf(v.phase(), run.sample().x, run.sample().vx));
     }
     const QImage image = v.phase().image();
-    for (std::size_t k = 0; k < points.size(); k += 7)
-        EXPECT_EQ(image.pixelColor(points[k]), kRed) << k;
+    const std::vector<QRectF> boxes = v.phase().textBoxes();
+    int underText = 0;
+    for (std::size_t k = 0; k < points.size(); k += 7) {
+        const bool hidden = std::any_of(boxes.begin(), boxes.end(), [&](const QRectF& box) {
+            return box.contains(QPointF(points[k]) + QPointF(0.5, 0.5));
+        });
+        underText += hidden;
+        if (!hidden) {
+            EXPECT_EQ(image.pixelColor(points[k]), kRed) << k;
+        }
+    }
+    // The spiral crosses a few labels only.
+    EXPECT_LT(underText, static_cast<int>(points.size() / 7 / 5));
 }
 
 }  // namespace

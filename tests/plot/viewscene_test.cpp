@@ -162,6 +162,17 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
 
     const std::vector<QPoint> small = redPixels(screen);
     const std::vector<QPoint> large = redPixels(twice);
+    // The texts' boxes, measured at each resolution, may cut the trace a
+    // pixel apart.
+    ImageCanvas drawn;
+    drawn.setFont(scene.style.font);
+    drawn.setSize(kViewSize);
+    drawScene(drawn, scene);
+    const std::vector<QRectF> texts = drawn.textBoxes();
+    const auto atTextEdge = [&](QPoint q) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const QRectF& box) { return box.adjusted(-3, -3, 3, 3).contains(QPointF(q)); });
+    };
     ASSERT_GT(small.size(), 1000u);
     const auto near = [](const std::vector<QPoint>& set, QPoint q, int reach) {
         return std::any_of(set.begin(), set.end(), [&](QPoint s) {
@@ -176,12 +187,13 @@ TEST(ViewScene, TwiceTheResolutionShowsTheSameRedTrace)
     EXPECT_EQ(missing, 0) << "of " << small.size() / 7;
     int stray = 0;
     for (std::size_t k = 0; k < large.size(); k += 13)
-        stray += near(small, large[k] / 2, 3) ? 0 : 1;
+        stray += near(small, large[k] / 2, 3) || atTextEdge(large[k] / 2) ? 0 : 1;
     EXPECT_EQ(stray, 0) << "of " << large.size() / 13;
 }
 
 // A painter on an image of the view's size draws what the image canvas
-// draws; the vector files are made by the same calls.
+// draws (the veils under the texts, laid by other means, to a level or two
+// of rounding); the vector files are made by the same calls.
 TEST(ViewScene, PainterCanvasDrawsWhatTheImageCanvasDraws)
 {
     ProblemParameters p;
@@ -203,7 +215,13 @@ TEST(ViewScene, PainterCanvasDrawsWhatTheImageCanvasDraws)
         qsizetype differing = 0;
         for (int y = 0; y < painted.height(); ++y)
             for (int x = 0; x < painted.width(); ++x)
-                differing += painted.pixel(x, y) != expected.pixel(x, y) ? 1 : 0;
+            {
+                const QRgb u = painted.pixel(x, y), v = expected.pixel(x, y);
+                differing += std::abs(qRed(u) - qRed(v)) > 2 || std::abs(qGreen(u) - qGreen(v)) > 2
+                        || std::abs(qBlue(u) - qBlue(v)) > 2
+                    ? 1
+                    : 0;
+            }
         EXPECT_LE(differing, kViewSize.width() * kViewSize.height() / 1000) << "view " << view;
     }
 }

@@ -26,8 +26,14 @@ void expectSoundLayout(const MainWindow& window, QSize requested)
         EXPECT_GE(w->width(), 0) << w->objectName().toStdString();
         EXPECT_GE(w->height(), 0) << w->objectName().toStdString();
     }
-    for (const CanvasWidget* v : window.clientArea()->findChildren<CanvasWidget*>())
-        EXPECT_EQ(v->canvas().logicalSize(), v->size()) << v->objectName().toStdString();
+    // The canvas, zoomed, fills its view to within a zoomed pixel.
+    for (const CanvasWidget* v : window.clientArea()->findChildren<CanvasWidget*>()) {
+        const QSizeF shown = QSizeF(v->canvas().logicalSize()) * v->zoom();
+        EXPECT_LE(shown.width(), v->width()) << v->objectName().toStdString();
+        EXPECT_LE(shown.height(), v->height()) << v->objectName().toStdString();
+        EXPECT_GT(shown.width(), v->width() - v->zoom()) << v->objectName().toStdString();
+        EXPECT_GT(shown.height(), v->height() - v->zoom()) << v->objectName().toStdString();
+    }
     const QString garbage = firstGarbage(window);
     EXPECT_TRUE(garbage.isEmpty()) << garbage.toStdString();
 }
