@@ -39,6 +39,12 @@ struct ReplayCase {
     std::size_t samples;
 };
 
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const ReplayCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::string caseName(const testing::TestParamInfo<ReplayCase>& info)
 {
     return info.param.name;

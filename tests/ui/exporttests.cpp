@@ -215,6 +215,12 @@ struct PngCase {
     int samples;
 };
 
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const PngCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SavedPng : public testing::TestWithParam<PngCase> {};
 
 // The file holds, pixel for pixel, the view drawn afresh at twice the
@@ -313,6 +319,12 @@ struct FailingTarget {
     bool rootWrites;   // the superuser may write there all the same
 };
 
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const FailingTarget& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class FailedWrite : public testing::TestWithParam<FailingTarget> {};
 
 // A file that cannot be written: a message names it and gives the reason,
@@ -364,6 +376,12 @@ struct DataCase {
     std::vector<const char*> tableArgs;
     bool russianLocale;
 };
+
+// Names the case in test names and failures, instead of its raw bytes.
+void PrintTo(const DataCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SaveData : public testing::TestWithParam<DataCase> {};
 
