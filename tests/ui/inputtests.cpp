@@ -79,37 +79,6 @@ const std::vector<InputCase> kInputCases = {
 INSTANTIATE_TEST_SUITE_P(Fields, InputFieldTest, ::testing::ValuesIn(kInputCases),
                          [](const auto& info) { return info.param.name; });
 
-// While the user types, each key whose text the rules pass takes effect at
-// once and the field keeps the text as typed, a trailing point included.
-TEST(InputTyping, EveryValidKeyTakesEffectAtOnce)
-{
-    WindowHarness h;
-    h.paste("velocityEdit", QStringLiteral("0"));
-    QLineEdit* coordinate = h.field("coordinateEdit");
-    ASSERT_EQ(coordinate->text(), QStringLiteral(" 9.5"));
-
-    coordinate->setFocus();
-    coordinate->setSelection(1, 1);  // the 9
-    QTest::keyClicks(coordinate, QStringLiteral("3"));
-    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(coordinate->text(), QStringLiteral(" 3.5"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 3.5);
-
-    // "2" then "25": the first key already gives an accepted value.
-    h.typeOver("coordinateEdit", QStringLiteral("2"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 2);
-    QTest::keyClick(coordinate, '5');
-    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(coordinate->text(), QStringLiteral("25"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 25);
-
-    // Turning to another field writes the one left in canonical form.
-    h.typeOver("timeEdit", QStringLiteral("12."));
-    EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
-    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral("12."));
-    EXPECT_FLOAT_EQ(h.parameters().duration, 12.0F);
-}
-
 // Every accepted edit recomputes the characteristics and resets the results.
 TEST(InputTyping, EditRefreshesCharacteristicsAndResults)
 {
