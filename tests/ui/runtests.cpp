@@ -161,25 +161,6 @@ TEST(Run, ResizeDuringARunKeepsTheTraces)
     EXPECT_EQ(pixelAt(coordinate, early.t, early.x), QColor(255, 0, 0));
 }
 
-TEST(Run, FieldsDoNothingDuringARun)
-{
-    WindowHarness h;
-    h.click(h.startButton());
-    h.clock.fireAll(5);
-    const ProblemParameters before = h.parameters();
-
-    QTest::mouseClick(h.field("coordinateEdit"), Qt::LeftButton);
-    QTest::keyClicks(h.field("coordinateEdit"), QStringLiteral("-7"));
-    QTest::keyClick(h.field("massEdit"), Qt::Key_Backspace);
-
-    EXPECT_EQ(h.clock.pauses.size(), 6U);
-    EXPECT_EQ(h.field("coordinateEdit")->text(), QStringLiteral(" 9.5"));
-    EXPECT_EQ(h.parameters(), before);
-    EXPECT_TRUE(h.messages.shown.empty());
-    EXPECT_EQ(h.clock.fireAll(), kDefaultSamples - 5);
-    EXPECT_EQ(h.tone.durations, std::vector<int>{600});
-}
-
 TEST(Results, ClicksShowTheAnalyticValues)
 {
     WindowHarness h;
