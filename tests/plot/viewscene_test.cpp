@@ -118,6 +118,7 @@ TEST_P(ReplayTest, MatchesTheLiveRunPixelForPixel)
         expected = run.sample();
     EXPECT_EQ(last.t, expected.t);
     EXPECT_EQ(last.x, expected.x);
+    EXPECT_EQ(last.path, expected.path);
     EXPECT_EQ(replayed.graph(0).currentX(), static_cast<double>(expected.t));
 }
 
@@ -144,6 +145,7 @@ TEST_P(ReplayTest, OneViewAloneIsTheViewAmongAll)
 
 INSTANTIATE_TEST_SUITE_P(Runs, ReplayTest,
                          testing::Values(ReplayCase{"before_the_first_sample", 9.5, 6, 0},
+                                         ReplayCase{"one_sample", 9.5, 6, 1},
                                          ReplayCase{"startup_part_way", 9.5, 6, 300},
                                          ReplayCase{"startup_whole_run", 9.5, 6, 100000},
                                          ReplayCase{"leftward_start", -4, -3, 500},

@@ -2,6 +2,7 @@
 // through the exit service, exactly once, a run and the authors window with
 // it; a declined one keeps everything as it was, a run going on to its end.
 
+#include "runchecks.h"
 #include "windowharness.h"
 
 #include <QAction>
@@ -17,7 +18,6 @@
 namespace dryfriction::test {
 namespace {
 
-constexpr int kDefaultSamples = 796;
 const ShownMessage kQuestion{QStringLiteral("На Выход"), QStringLiteral("Вы абсолютно уверены?"), true};
 
 struct CloseCase {

@@ -1,8 +1,7 @@
-// The input fields through the real window: a text the user is done with
-// (pasted into a field the user is not in, or typed and left with Enter) is
-// read, checked, corrected with a beep and a message where the rules say so,
-// written back in canonical form and followed by a full refresh. Writing the
-// canonical text is no edit of its own.
+// The input fields through the real window: a text pasted into a field the user
+// is not in is read, checked, corrected with a beep and a message where the
+// rules say so, written back in canonical form and followed by a full refresh.
+// Writing the canonical text is no edit of its own.
 
 #include "rulemessagetexts.h"
 #include "windowharness.h"
@@ -13,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <limits>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -21,13 +19,9 @@
 namespace dryfriction::test {
 namespace {
 
-
-enum class Entry { Paste, Type };  // typed keys end with Enter
-
 struct Edit {
     const char* field;
     const char* text;
-    Entry entry = Entry::Paste;
 };
 
 struct InputCase {
@@ -47,20 +41,8 @@ void PrintTo(const InputCase& c, std::ostream* os)
 
 double mass(const ProblemParameters& p) { return p.mass; }
 double stiffness(const ProblemParameters& p) { return p.stiffness; }
-double friction(const ProblemParameters& p) { return p.friction; }
 double x0(const ProblemParameters& p) { return p.x0; }
 double v0(const ProblemParameters& p) { return p.v0; }
-double time(const ProblemParameters& p) { return p.duration; }
-
-void apply(WindowHarness& h, const Edit& e)
-{
-    if (e.entry == Entry::Paste)
-        h.paste(e.field, QString::fromUtf8(e.text));
-    else {
-        h.typeOver(e.field, QString::fromUtf8(e.text));
-        QTest::keyClick(h.field(e.field), Qt::Key_Return);
-    }
-}
 
 class InputFieldTest : public ::testing::TestWithParam<InputCase> {};
 
@@ -69,10 +51,10 @@ TEST_P(InputFieldTest, ChecksCorrectsAndWritesBack)
     const InputCase& c = GetParam();
     WindowHarness h;
     for (const Edit& e : c.before)
-        apply(h, e);
+        h.paste(e.field, QString::fromUtf8(e.text));
     h.log.clear();
 
-    apply(h, c.edit);
+    h.paste(c.edit.field, QString::fromUtf8(c.edit.text));
 
     EXPECT_EQ(h.log, c.log);
     for (const int f : h.tone.frequencies)
@@ -81,82 +63,21 @@ TEST_P(InputFieldTest, ChecksCorrectsAndWritesBack)
     EXPECT_DOUBLE_EQ(c.parameter(h.parameters()), c.expected);
 }
 
+// The wiring of the rules into the window, one case of each kind; the rules
+// themselves, every correction and text, are the model's table.
 const std::vector<InputCase> kInputCases = {
-    {"EmptyMass", {}, {"massEdit", ""}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"EmptyMassByBackspace", {}, {"massEdit", "", Entry::Type}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"NegativeMass", {}, {"massEdit", "-1"}, {kBeep, error(kMass)}, " .1", mass, 0.1},
-    {"ZeroSpring", {}, {"stiffnessEdit", "0"}, {kBeep, error(kNoSpring)}, " 40", stiffness, 40},
+    {"HugeMass", {}, {"massEdit", "1e999"},
+     {kBeep, error("Масса должна быть от 0.000001 до 1000000 кг!")}, " .1", mass, 0.1},
     {"NegativeSpringNoBeep", {}, {"stiffnessEdit", "-5"}, {error(kNegativeSpring)}, " 40", stiffness, 40},
-    {"BlankInsideNumberTyped", {}, {"stiffnessEdit", "1 5", Entry::Type}, {}, " 15", stiffness, 15},
-    // A comma is the decimal point, written back as a point.
-    {"CommaIsThePoint", {}, {"frictionEdit", "0,5"}, {}, " .5", friction, 0.5},
-    {"NegativeFrictionNoBeep", {}, {"frictionEdit", "-3"}, {error(kNegativeFriction)}, " .25", friction,
-     0.25},
-    {"LeadingZerosRewritten", {}, {"frictionEdit", "00.5"}, {}, " .5", friction, 0.5},
-    {"NegativeX0", {}, {"coordinateEdit", "-2"}, {kBeep, error(kSymmetric)}, " 2", x0, 2},
+    {"ZeroV0InsideZone", {{"coordinateEdit", "1"}}, {"velocityEdit", "0"}, {kBeep, error(kStagnationV)}, " 1", v0,
+     1},
     // Two messages: the sign, then (nested, on " .5") the stagnation zone.
     {"NegativeX0AtRestChains", {{"velocityEdit", "0"}}, {"coordinateEdit", "-0.5"},
      {kBeep, error(kSymmetric), error(kStagnationX)}, " 1.1", x0, 1.1},
-    {"EmptyX0AtRestTyped", {{"velocityEdit", "0"}}, {"coordinateEdit", "", Entry::Type}, {error(kStagnationX)},
-     " 1.1", x0, 1.1},
-    {"ZeroV0Accepted", {}, {"velocityEdit", "0"}, {}, " 0", v0, 0},
-    {"ZeroV0InsideZone", {{"coordinateEdit", "1"}}, {"velocityEdit", "0"}, {kBeep, error(kStagnationV)}, " 1", v0,
-     1},
-    {"NegativeV0Accepted", {}, {"velocityEdit", "-6"}, {}, "-6", v0, -6},
-    {"ZeroTime", {}, {"timeEdit", "0"}, {kBeep, error(kTime)}, " 40", time, 40},
-    {"NegativeTime", {}, {"timeEdit", "-1"}, {kBeep, error(kTime)}, " 40", time, 40},
-    {"TimeWithoutBlankGainsOne", {}, {"timeEdit", "25"}, {}, " 25", time, 25},
-    // Bounds beyond which the characteristics or the run would not be finite.
-    {"HugeMass", {}, {"massEdit", "1e999"},
-     {kBeep, error("Масса должна быть от 0.000001 до 1000000 кг!")}, " .1", mass, 0.1},
-    {"HugeSpring", {}, {"stiffnessEdit", "1e7"},
-     {kBeep, error("Коэффициент жёсткости пружины должен быть от 0.000001 до 1000000 Н/м!")}, " 40", stiffness,
-     40},
-    {"HugeFriction", {}, {"frictionEdit", "2e6"},
-     {kBeep, error("Коэффициент трения скольжения должен быть от 0.000001 до 1000000!")}, " .25", friction, 0.25},
-    {"HugeV0", {}, {"velocityEdit", "-1e999"},
-     {kBeep, error("Начальная скорость по модулю не должна превышать 1000!")}, " 1", v0, 1},
-    {"HugeX0", {}, {"coordinateEdit", "1e999"},
-     {kBeep, error("Начальная координата по модулю не должна превышать 1000!")}, " 1.1", x0, 1.1},
-    {"LongTime", {}, {"timeEdit", "20000"},
-     {kBeep, error("Время расчета не должно превышать 10000!")}, " 40", time, 40},
-    {"EndlessTime", {}, {"timeEdit", "1e999"},
-     {kBeep, error("Время расчета не должно превышать 10000!")}, " 40", time, 40},
 };
 
 INSTANTIATE_TEST_SUITE_P(Fields, InputFieldTest, ::testing::ValuesIn(kInputCases),
                          [](const auto& info) { return info.param.name; });
-
-// While the user types, each key whose text the rules pass takes effect at
-// once and the field keeps the text as typed, a trailing point included.
-TEST(InputTyping, EveryValidKeyTakesEffectAtOnce)
-{
-    WindowHarness h;
-    h.paste("velocityEdit", QStringLiteral("0"));
-    QLineEdit* coordinate = h.field("coordinateEdit");
-    ASSERT_EQ(coordinate->text(), QStringLiteral(" 9.5"));
-
-    coordinate->setFocus();
-    coordinate->setSelection(1, 1);  // the 9
-    QTest::keyClicks(coordinate, QStringLiteral("3"));
-    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(coordinate->text(), QStringLiteral(" 3.5"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 3.5);
-
-    // "2" then "25": the first key already gives an accepted value.
-    h.typeOver("coordinateEdit", QStringLiteral("2"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 2);
-    QTest::keyClick(coordinate, '5');
-    EXPECT_TRUE(h.log.isEmpty()) << h.log.join('\n').toStdString();
-    EXPECT_EQ(coordinate->text(), QStringLiteral("25"));
-    EXPECT_DOUBLE_EQ(h.parameters().x0, 25);
-
-    // Turning to another field writes the one left in canonical form.
-    h.typeOver("timeEdit", QStringLiteral("12."));
-    EXPECT_EQ(coordinate->text(), QStringLiteral(" 25"));
-    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral("12."));
-    EXPECT_FLOAT_EQ(h.parameters().duration, 12.0F);
-}
 
 // Every accepted edit recomputes the characteristics and resets the results.
 TEST(InputTyping, EditRefreshesCharacteristicsAndResults)

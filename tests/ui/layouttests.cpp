@@ -94,7 +94,7 @@ TEST(Layout, ViewsAndSlowdownFollowTheClientSize)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.client.width() << "x" << c.client.height());
         const WindowLayout f =
-            computeLayout(static_cast<float>(c.client.width()), static_cast<float>(c.client.height()), 5);
+            computeLayout(static_cast<float>(c.client.width()), static_cast<float>(c.client.height()), 6);
         EXPECT_EQ(f.views, c.views);
         EXPECT_EQ(f.slowdownBar, c.slowdownBar);
         EXPECT_EQ(f.slowdownValue, c.slowdownValue);
@@ -104,39 +104,13 @@ TEST(Layout, ViewsAndSlowdownFollowTheClientSize)
     }
 }
 
-// The sixth view, the phase portrait, added a row to the chooser's frame and
-// moved nothing else, at any client size: the layout with six options equals
-// the one with five but for the frame's height.
-TEST(Layout, SixthOptionGrowsTheChooserOnly)
+// The chooser's frame, with its six options one under another, stands in the
+// band at any client size, under the start button and above the band's last row.
+TEST(Layout, ChooserStaysInTheBandAtAnySize)
 {
-    const LayoutRect WindowLayout::*const single[] = {
-        &WindowLayout::parametersTitle, &WindowLayout::characteristicsTitle, &WindowLayout::frequency,
-        &WindowLayout::period,          &WindowLayout::zoneHalfWidth,        &WindowLayout::velocityScale,
-        &WindowLayout::finalStop,       &WindowLayout::firstStop,            &WindowLayout::amplitude,
-        &WindowLayout::finalCoordinate, &WindowLayout::path,                 &WindowLayout::startButton,
-        &WindowLayout::views,           &WindowLayout::slowdownBar,          &WindowLayout::slowdownValue,
-    };
-    const QSize sizes[] = {{640, 537}, {1920, 1080}, {1000, 800}, {700, 400}, {640, 300}, {300, 200}, {1, 1}};
-    for (const QSize size : sizes) {
-        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
-        const auto w = static_cast<float>(size.width());
-        const auto hgt = static_cast<float>(size.height());
-        const WindowLayout five = computeLayout(w, hgt, 5);
-        const WindowLayout six = computeLayout(w, hgt, 6);
-        for (const auto member : single)
-            EXPECT_EQ(six.*member, five.*member);
-        EXPECT_EQ(six.fieldCaptions, five.fieldCaptions);
-        EXPECT_EQ(six.fields, five.fields);
-        EXPECT_EQ(six.viewChooser.left, five.viewChooser.left);
-        EXPECT_EQ(six.viewChooser.top, five.viewChooser.top);
-        EXPECT_EQ(six.viewChooser.width, five.viewChooser.width);
-        EXPECT_EQ(six.viewChooser.height, five.viewChooser.height + 25);
-    }
-
-    // In the window: the phase portrait's option is the last, under "Путь",
-    // inside the frame, and the frame ends above the band's last row.
     WindowHarness h;
     for (const QSize size : {QSize(640, 537), QSize(1920, 1080), QSize(800, 600)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         h.window->clientArea()->resize(size);
         const QRect frame = h.child<QWidget>("viewChooser")->geometry();
         EXPECT_EQ(frame.height(), 125);

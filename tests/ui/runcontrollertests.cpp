@@ -4,6 +4,7 @@
 // stop that ends everything at once.
 
 #include "fakes.h"
+#include "runchecks.h"
 
 #include "ui/problemstate.h"
 #include "ui/runcontroller.h"
@@ -20,7 +21,6 @@
 namespace dryfriction::test {
 namespace {
 
-constexpr int kDefaultSamples = 796;
 constexpr double kWallX = -20;
 // Where the load stands when the run starts; only its size matters here.
 constexpr SetupPlacement kStart{9, -1, 2, 1, kWallX, -1, 28, 1};

@@ -2,6 +2,7 @@
 // start button stops a run (and so does Esc), the traces drawn stay, and a
 // resize draws them again at the new size with their results.
 
+#include "runchecks.h"
 #include "windowharness.h"
 
 #include "ui/captions.h"
@@ -19,25 +20,8 @@
 namespace dryfriction::test {
 namespace {
 
-constexpr int kDefaultSamples = 796;
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
-
-std::vector<MotionSample> defaultSamples(const WindowHarness& h)
-{
-    std::vector<MotionSample> samples;
-    MotionRun run(h.parameters(), h.window->problem().characteristics());
-    while (run.next())
-        samples.push_back(run.sample());
-    return samples;
-}
-
-QColor pixelAt(CanvasWidget* w, double t, double y)
-{
-    const ImageCanvas& c = w->canvas();
-    const QPointF p = c.toPixel(t, y) * c.devicePixelRatio();
-    return c.image().pixelColor(static_cast<int>(p.x()), static_cast<int>(p.y()));
-}
 
 // Whether the point lies under a text, which stays on top of the trace.
 bool underText(CanvasWidget* w, double t, double y)
@@ -63,39 +47,10 @@ int tracedSamples(const WindowHarness& h, const std::vector<MotionSample>& sampl
     return missing;
 }
 
-void expectIdle(const WindowHarness& h)
-{
-    EXPECT_FALSE(h.window->isRunning());
-    EXPECT_FALSE(h.clock.isActive());
-    for (const char* name : kFieldNames)
-        EXPECT_TRUE(h.field(name)->isEnabled()) << name;
-    EXPECT_TRUE(h.startButton()->isEnabled());
-    EXPECT_EQ(h.startButton()->text(), QStringLiteral("ПУСК"));
-    EXPECT_EQ(h.startButton()->toolTip(), QStringLiteral("запуск установки"));
-    EXPECT_EQ(h.window->windowTitle(), QStringLiteral("Моделирование колебаний при сухом трении"));
-    EXPECT_TRUE(h.isSizable());
-}
-
 void activate(const WindowHarness& h)
 {
     h.window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(h.window.get()));
-}
-
-TEST(RunStop, StartButtonReadsStopDuringARun)
-{
-    WindowHarness h;
-    EXPECT_EQ(h.startButton()->text(), QStringLiteral("ПУСК"));
-    h.click(h.startButton());
-    ASSERT_TRUE(h.window->isRunning());
-    EXPECT_EQ(h.startButton()->text(), QStringLiteral("СТОП"));
-    EXPECT_TRUE(h.startButton()->isEnabled());
-    EXPECT_EQ(h.startButton()->toolTip(), QStringLiteral("остановка установки (Esc)"));
-    for (const char* name : kFieldNames)
-        EXPECT_FALSE(h.field(name)->isEnabled()) << name;
-    EXPECT_TRUE(h.isLocked());
-    h.clock.fireAll();
-    expectIdle(h);
 }
 
 // However it is stopped, the run ends at once where it was: no sample after

@@ -28,17 +28,13 @@ void expectDerivedFrom(const ProblemState& problem, const ProblemParameters& p)
     EXPECT_EQ(problem.ranges(), computePlotRanges(p, characteristicsOf(p)));
 }
 
-TEST(ProblemState, StartsWithTheStartupProblem)
-{
-    const ProblemState problem;
-    expectDerivedFrom(problem, kStartupParameters);
-}
-
-// Every change is announced, also one to the same values, and whoever hears
-// it already finds the characteristics and ranges that follow.
+// It starts with the start-up problem. Every change is announced, also one to
+// the same values, and whoever hears it already finds the characteristics and
+// ranges that follow.
 TEST(ProblemState, EveryChangeIsAnnouncedWithWhatFollowsFromIt)
 {
     ProblemState problem;
+    expectDerivedFrom(problem, kStartupParameters);
     ProblemParameters slower = kStartupParameters;
     slower.mass = 0.4;
     ProblemParameters atRest = kStartupParameters;
@@ -75,7 +71,7 @@ TEST(ViewChooser, AnOptionChosenSelectsExactlyItsView)
 {
     Client c;
     ViewChooser chooser(&c.client);
-    chooser.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, 5));
+    chooser.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, 6));
     QSignalSpy chosen(&chooser, &ViewChooser::viewChosen);
     EXPECT_EQ(chooser.currentView(), 0);
     EXPECT_EQ(chooser.frame()->objectName(), QStringLiteral("viewChooser"));
