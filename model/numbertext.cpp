@@ -129,9 +129,10 @@ double readNumber(std::string_view text)
 
 namespace {
 
-// The Russian letters on the keys that carry "." and "," in the Latin layout,
-// in UTF-8: a student on a Russian layout reaches for "." and types "ю".
-constexpr std::string_view kSeparatorLetters[] = {"ю", "Ю", "б", "Б"};
+// The Russian letters on the keys that carry the point and the comma in the
+// Latin layout (small and capital yu, small and capital be), in UTF-8: a
+// student on a Russian layout reaches for the point and types a yu.
+constexpr std::string_view kSeparatorLetters[] = {"\u044E", "\u042E", "\u0431", "\u0411"};
 
 // The field's text with every character read as the point made one.
 std::string withFieldPoints(std::string_view text)

@@ -21,15 +21,16 @@ double readNumber(std::string_view text);
 bool isWholeNumber(std::string_view text);
 
 // What an input field reads: the rule of readNumber, with a comma and the
-// Russian keys that carry "." and "," (ю, Ю, б, Б) read as the decimal point
-// as well, in every locale ("2,5" -> 2.5, "9ю5" -> 9.5, "1,5e3" -> 1500).
+// Russian keys that carry the point and the comma (ю, Ю, б, Б) read as the
+// decimal point as well, in every locale: 2,5 and 2ю5 read 2.5, 1,5e3 reads
+// 1500.
 // The text is UTF-8. Only the fields do this; a value given to the companion
 // stays a whole number with a point (isWholeNumber).
 double readFieldNumber(std::string_view text);
 
 // Whether a field's text holds a number at all, read as readFieldNumber
-// reads it: "2", " .5", "1e", "-0", "9ю" do; "", "-", ".", "e5" and "abc"
-// (all read as 0) do not.
+// reads it: 2, .5 after a blank, 1e, -0 and 9ю do; the empty text, a lone
+// sign or point, e5 and abc (all read as 0) do not.
 bool holdsFieldNumber(std::string_view text);
 
 // Whether a character can stand in a number a field reads: a digit, a blank,
