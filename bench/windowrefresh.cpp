@@ -9,7 +9,7 @@
 
 #include "benchwindow.h"
 
-#include "ui/mainwindow.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 #include <QLineEdit>
