@@ -33,6 +33,30 @@ QAudioFormat toneFormat()
     return f;
 }
 
+PcmFormat pcmFormat(const QAudioFormat& format)
+{
+    PcmFormat pcm;
+    pcm.sampleRate = format.sampleRate();
+    pcm.channelCount = format.channelCount();
+    switch (format.sampleFormat()) {
+    case QAudioFormat::UInt8:
+        pcm.sample = PcmFormat::Sample::UInt8;
+        break;
+    case QAudioFormat::Int16:
+        pcm.sample = PcmFormat::Sample::Int16;
+        break;
+    case QAudioFormat::Int32:
+        pcm.sample = PcmFormat::Sample::Int32;
+        break;
+    case QAudioFormat::Float:
+        pcm.sample = PcmFormat::Sample::Float;
+        break;
+    default:
+        break;
+    }
+    return pcm;
+}
+
 }  // namespace
 
 struct AudioTone::Device {
@@ -90,7 +114,7 @@ void AudioTone::play(int frequencyHz, int durationMs)
 
     QAudioSink* const sink = m_device->sink.get();
     const QAudioFormat& format = m_device->format;
-    QByteArray data = sineTone(format, frequencyHz, durationMs);
+    QByteArray data = sineTone(pcmFormat(format), frequencyHz, durationMs);
     data.append(QByteArray(format.bytesForDuration(qint64(kBufferMs) * 1000), '\0'));
     const qint64 playedUs = format.durationForBytes(static_cast<qint32>(data.size()));
 
