@@ -18,6 +18,9 @@ namespace dryfriction::test {
 
 // Samples of a run with the start-up values.
 inline constexpr int kDefaultSamples = 796;
+// Its pauses: one after each sample up to the 771st, the last before the
+// final stop at 19.37, which comes with the flat rest of the run at once.
+inline constexpr int kDefaultPacedSamples = 771;
 
 // The samples of a run with the parameters in force, computed by the model alone.
 inline std::vector<MotionSample> defaultSamples(const WindowHarness& h)

@@ -23,6 +23,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
+
+#include <utility>
 
 namespace dryfriction {
 
@@ -141,9 +144,8 @@ void MainWindow::connectParts()
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
-    connect(&m_run, &RunController::sampleTaken, m_views, &ViewStack::drawSample);
-    connect(&m_run, &RunController::loadMoved, m_views, &ViewStack::moveSetup);
-    connect(&m_run, &RunController::finished, this, &MainWindow::finishRun);
+    connect(&m_run, &RunController::stateChanged, this, &MainWindow::showRunState);
+    connect(&m_run, &RunController::momentChanged, this, &MainWindow::showMoment);
 }
 
 void MainWindow::refresh()
@@ -169,24 +171,23 @@ void MainWindow::refresh()
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.
-    if (m_endedRun)
-        showRunResult(*m_endedRun);
-    else
-        m_characteristics->resetResults();
+    showRunResult();
     m_characteristics->showCharacteristics();
 
     const ViewTexts texts = viewTexts(localeDecimalPoint());
     m_views->clear();
     m_views->drawFrames(m_problem.ranges(), p.x0, texts);
-    if (m_endedRun)
-        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, m_endedRun->samples);
+    if (const auto record = m_run.record()) {
+        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, record->shown());
+        placeLoad();
+    }
 }
 
 // The traces and results of a run belong to the problem it ran; any edit,
 // even one that stores the same values, starts afresh without them.
 void MainWindow::showNewProblem()
 {
-    m_endedRun.reset();
+    m_run.forget();
     refresh();
 }
 
@@ -230,7 +231,7 @@ void MainWindow::applyEdit(InputField field, const QString& text)
 
 void MainWindow::startOrStopRun()
 {
-    if (m_run.isRunning())
+    if (m_run.isUnderWay())
         stopRun();
     else
         startRun();
@@ -238,68 +239,108 @@ void MainWindow::startOrStopRun()
 
 void MainWindow::startRun()
 {
-    if (m_run.isRunning())
+    if (m_run.isUnderWay())
         return;
-
     // The run starts from what the fields show.
     m_parameters->completeTyping();
-    showRunning(true);
-    // Results reset, graphs without traces.
-    m_endedRun.reset();
-    refresh();
-    m_runClientSize = m_client->size();
-
-    // The graphs' frames are drawn once more over the fresh ones, which gives
-    // their text during a run the weight it has always had.
-    const ViewTexts texts = viewTexts(localeDecimalPoint());
-    m_views->redrawGraphFrames(m_problem.ranges(), texts);
-    m_views->drawRunPreamble(m_problem.ranges(), m_problem.parameters(), m_problem.characteristics(), texts);
-    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup());
+    m_run.start(m_problem.parameters(), m_problem.characteristics());
 }
 
-// Stopped, a run keeps what it drew and shows the results of its last sample,
-// at the time of that sample; the end's beep is left out, the user having
-// asked for the stop.
+// Stopped, a run keeps what it drew and shows the results of the moment
+// shown, at its time; the end's beep is left out, the user having asked for
+// the stop.
 void MainWindow::stopRun()
 {
-    if (!m_run.isRunning())
-        return;
-    endRun(m_run.stop(), false);
+    m_run.stop();
 }
 
-void MainWindow::finishRun(const RunResult& result)
+void MainWindow::togglePause()
 {
-    endRun(result, true);
-}
-
-void MainWindow::endRun(const RunResult& result, bool finished)
-{
-    m_endedRun = EndedRun{m_run.samplesTaken(), result, !finished};
-    showRunResult(*m_endedRun);
-    if (finished)
-        beep(kEndBeep);
-    showRunning(false);
-    // A window manager that ignores the lock may have resized the window
-    // meanwhile: the controls are laid out for the new size only now.
-    if (m_client->size() != m_runClientSize)
-        refresh();
-    emit runFinished();
-}
-
-// A stopped run's results hold at the stop time and say so.
-void MainWindow::showRunResult(const EndedRun& run)
-{
-    if (run.stopped)
-        m_characteristics->showStoppedResult(run.result);
+    if (m_run.state() == RunController::State::Running)
+        m_run.pause();
     else
-        m_characteristics->showRunResult(run.result);
+        m_run.resume();
 }
 
-// Running, the fields are locked and the start button stops the run; the size
-// is locked too while the run draws, the window staying where it is.
-void MainWindow::showRunning(bool running)
+void MainWindow::showRunState(RunController::State state)
 {
-    if (running) {
+    using State = RunController::State;
+    const State before = std::exchange(m_shownState, state);
+    const bool wasUnderWay = before == State::Running || before == State::Paused;
+    const bool underWay = m_run.isUnderWay();
+
+    if (underWay && !wasUnderWay) {
+        // A new run: results reset, the graphs' frames and the run's preamble
+        // drawn afresh, the window locked while it draws.
+        lockRun(true);
+        refresh();
+        m_runClientSize = m_client->size();
+        return;
+    }
+    if (!underWay && wasUnderWay) {
+        showRunResult();
+        if (!m_run.wasStopped())
+            beep(kEndBeep);
+        lockRun(false);
+        placeLoad();
+        // A window manager that ignores the lock may have resized the window
+        // meanwhile: the controls are laid out for the new size only now.
+        if (m_client->size() != m_runClientSize)
+            refresh();
+        emit runFinished();
+        return;
+    }
+    // Paused or going on: the results of the moment, or none while running.
+    showRunResult();
+    placeLoad();
+}
+
+void MainWindow::showMoment(std::size_t previous, std::size_t shown)
+{
+    const auto record = m_run.record();
+    if (shown > previous) {
+        for (std::size_t k = previous + 1; k <= shown; ++k)
+            m_views->drawSample(record->sample(k));
+    } else {
+        const ViewTexts texts = viewTexts(localeDecimalPoint());
+        m_views->clear();
+        m_views->drawFrames(m_problem.ranges(), m_problem.parameters().x0, texts);
+        m_views->replayRun(m_problem.ranges(), record->parameters(), record->characteristics(), texts, shown);
+    }
+    placeLoad();
+    if (!m_run.isRunning())
+        showRunResult();
+}
+
+// The load stands where the moment shown has it.
+void MainWindow::placeLoad()
+{
+    const auto record = m_run.record();
+    const std::optional<SetupPlacement>& start = m_views->strip()->setup();
+    if (record && start)
+        m_views->moveSetup(placedAt(*start, record->shownSample().x));
+}
+
+void MainWindow::showRunResult()
+{
+    const auto record = m_run.record();
+    if (!record || m_run.isRunning()) {
+        m_characteristics->resetResults();
+        return;
+    }
+    const bool atTheEnd = m_run.state() == RunController::State::Ended && !m_run.wasStopped()
+                          && record->shown() == record->sampleCount();
+    if (atTheEnd)
+        m_characteristics->showRunResult(record->resultShown());
+    else
+        m_characteristics->showStoppedResult(record->resultShown());
+}
+
+// Under way, the fields are locked and the start button stops the run; the
+// size is locked too while the run draws, the window staying where it is.
+void MainWindow::lockRun(bool locked)
+{
+    if (locked) {
         m_parameters->setEditable(false);
         m_startButton->setText(tr("СТОП"));
         m_startButton->setToolTip(tr("остановка установки (Esc)"));
@@ -367,6 +408,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     m_exiting = true;
+    // The program ends: the run stops without showing an end.
+    const QSignalBlocker quiet(&m_run);
     m_run.stop();
     if (QWidget* authors = authorsWindow())
         authors->close();
@@ -380,7 +423,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // a run the window is locked against resizing; should a resize come
     // through all the same, it is not allowed to wipe the traces being drawn:
     // the controls keep their places until the run ends.
-    if (watched == m_client && event->type() == QEvent::Resize && !m_run.isRunning())
+    if (watched == m_client && event->type() == QEvent::Resize && !m_run.isUnderWay())
         refresh();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -38,7 +38,7 @@ public:
 
     const ProblemState& problem() const { return m_problem; }
     int slowdown() const { return m_run.slowdown(); }
-    bool isRunning() const { return m_run.isRunning(); }
+    bool isRunning() const { return m_run.isUnderWay(); }
 
     // The client area (everything below the menu bar), where the controls live.
     QWidget* clientArea() const { return m_client; }
@@ -73,11 +73,17 @@ private:
     void startOrStopRun();
     void startRun();
     void stopRun();
-    void finishRun(const RunResult& result);
-    // The results shown, the window unlocked; `finished` (after the last
-    // sample rather than stopped) sounds the end's beep first.
-    void endRun(const RunResult& result, bool finished);
-    void showRunning(bool running);
+    void togglePause();
+    // The run's state shown: the controls locked or free, the buttons' captions,
+    // the size lock and the caption; at its end the results and the end's beep.
+    void showRunState(RunController::State state);
+    // The views, the load, the readout and the results at the moment shown.
+    void showMoment(std::size_t previous, std::size_t shown);
+    // The results of the run at the moment shown: a stopped or paused run's
+    // hold at that time and say so, a finished run's are its final ones.
+    void showRunResult();
+    void placeLoad();
+    void lockRun(bool locked);
     void showChosenView();
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
@@ -88,16 +94,9 @@ private:
     RunController m_run;
     // Set once the exit is confirmed: the window then closes without asking again.
     bool m_exiting = false;
-
-    // The last run that ended, with the problem still in force: how far it
-    // came and what it found. A resize draws it again; an edit forgets it.
-    struct EndedRun {
-        std::size_t samples = 0;
-        RunResult result;
-        bool stopped = false;  // by the user, before its last sample
-    };
-    std::optional<EndedRun> m_endedRun;
-    void showRunResult(const EndedRun& run);
+    // The run state the window shows, so that a run's start and end are told
+    // from a pause and a resume.
+    RunController::State m_shownState = RunController::State::Idle;
     // The client area's size when the running run was laid out.
     QSize m_runClientSize;
 

@@ -1,10 +1,9 @@
-// The run on its own, on the recording clock: the samples in order, the load
-// following every fifth of them, a pause of slowdown x 10 ms after every
-// sample, the end after the last pause with the last sample's results, and a
-// stop that ends everything at once.
+// The run and the moment it shows, on the recording clock: the samples shown
+// one by one with a pause of slowdown x 10 ms after each, the flat rest after
+// the final stop at once, pause and resume from the moment shown, scrubbing a
+// paused or ended run, a stop that ends everything at once.
 
 #include "fakes.h"
-#include "runchecks.h"
 
 #include "ui/state/problemstate.h"
 #include "ui/state/runcontroller.h"
@@ -13,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -21,187 +19,146 @@
 namespace dryfriction::test {
 namespace {
 
-constexpr double kWallX = -20;
-// Where the load stands when the run starts; only its size matters here.
-constexpr SetupPlacement kStart{9, -1, 2, 1, kWallX, -1, 28, 1};
+using State = RunController::State;
 
 // What a run reported, in order.
 struct Reports {
-    std::vector<MotionSample> samples;
-    std::vector<SetupPlacement> loads;
-    std::vector<RunResult> results;
-    // Set once the run has finished or been stopped; signals after that are late.
-    bool ended = false;
-    int late = 0;
+    std::vector<State> states;
+    std::vector<std::pair<std::size_t, std::size_t>> moments;
 
     explicit Reports(RunController& run)
     {
-        QObject::connect(&run, &RunController::sampleTaken, [this](const MotionSample& s) {
-            late += ended ? 1 : 0;
-            samples.push_back(s);
-        });
-        QObject::connect(&run, &RunController::loadMoved, [this](const SetupPlacement& p) {
-            late += ended ? 1 : 0;
-            loads.push_back(p);
-        });
-        QObject::connect(&run, &RunController::finished, [this](const RunResult& r) {
-            late += ended ? 1 : 0;
-            results.push_back(r);
-            ended = true;
-        });
+        QObject::connect(&run, &RunController::stateChanged, [this](State s) { states.push_back(s); });
+        QObject::connect(&run, &RunController::momentChanged,
+                         [this](std::size_t from, std::size_t to) { moments.emplace_back(from, to); });
     }
 };
 
-// The samples of the problem, computed by the model alone.
-std::vector<MotionSample> modelSamples(const ProblemState& problem)
-{
-    std::vector<MotionSample> samples;
-    MotionRun run(problem.parameters(), problem.characteristics());
-    while (!run.finished() && run.next())
-        samples.push_back(run.sample());
-    return samples;
-}
-
-void expectSameSamples(const std::vector<MotionSample>& actual, const std::vector<MotionSample>& expected)
-{
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_EQ(actual[i].t, expected[i].t) << "sample " << i + 1;
-        EXPECT_EQ(actual[i].x, expected[i].x) << "sample " << i + 1;
-        EXPECT_EQ(actual[i].path, expected[i].path) << "sample " << i + 1;
-    }
-}
-
-TEST(RunController, DefaultRunSampleByPauseToItsEnd)
-{
+struct Rig {
     FakeClock clock;
-    ProblemState problem;
-    RunController run(clock);
-    Reports reports(run);
-    const std::vector<MotionSample> expected = modelSamples(problem);
-    ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDefaultSamples));
+    RunController run{clock};
+    Reports reports{run};
+    ProblemParameters p;
 
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    // The first sample at once, then its pause.
-    EXPECT_TRUE(run.isRunning());
-    ASSERT_EQ(reports.samples.size(), 1U);
-    EXPECT_EQ(clock.pauses, std::vector<int>{50});
-
-    // The last sample is taken, but the run ends only after its pause.
-    EXPECT_EQ(clock.fireAll(kDefaultSamples - 1), kDefaultSamples - 1);
-    EXPECT_EQ(reports.samples.size(), static_cast<std::size_t>(kDefaultSamples));
-    EXPECT_TRUE(run.isRunning());
-    EXPECT_TRUE(reports.results.empty());
-    EXPECT_EQ(clock.pauses, std::vector<int>(kDefaultSamples, 50));
-
-    EXPECT_TRUE(clock.fire());
-    EXPECT_FALSE(run.isRunning());
-    EXPECT_FALSE(clock.isActive());
-    EXPECT_EQ(clock.pauses.size(), static_cast<std::size_t>(kDefaultSamples));
-    expectSameSamples(reports.samples, expected);
-    ASSERT_EQ(reports.results.size(), 1U);
-    EXPECT_EQ(reports.results[0].finalX, expected.back().x);
-    EXPECT_EQ(reports.results[0].finalPath, expected.back().path);
-    EXPECT_EQ(reports.late, 0);
-}
-
-// The load moves on the 6th, 11th, 16th ... sample, centred on its coordinate,
-// the spring stretched from the wall to it.
-TEST(RunController, LoadFollowsEveryFifthSample)
-{
-    FakeClock clock;
-    ProblemState problem;
-    RunController run(clock);
-    Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    clock.fireAll();
-
-    const std::vector<MotionSample> samples = modelSamples(problem);
-    std::vector<double> expectedCentres;
-    for (std::size_t n = 6; n <= samples.size(); n += 5)
-        expectedCentres.push_back(samples[n - 1].x);
-    ASSERT_EQ(reports.loads.size(), expectedCentres.size());
-    for (std::size_t i = 0; i < reports.loads.size(); ++i) {
-        const SetupPlacement& p = reports.loads[i];
-        EXPECT_NEAR(p.loadLeft + p.loadWidth / 2, expectedCentres[i], 1e-12) << "move " << i + 1;
-        EXPECT_EQ(p.loadWidth, kStart.loadWidth);
-        EXPECT_EQ(p.loadTop, kStart.loadTop);
-        EXPECT_NEAR(p.springLeft + p.springWidth, p.loadLeft, 1e-12) << "move " << i + 1;
-    }
-}
-
-// The pause after a sample is the slowdown in force when the sample is taken.
-TEST(RunController, PauseFollowsTheSlowdownAfterEverySample)
-{
-    FakeClock clock;
-    ProblemState problem;
-    RunController run(clock);
-    run.setSlowdown(3);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    clock.fireAll(9);
-    run.setSlowdown(9);
-    EXPECT_EQ(clock.pauses.back(), 30);  // the pause under way keeps its length
-    clock.fireAll(1);
-    run.setSlowdown(1);
-    clock.fireAll();
-
-    std::vector<int> expected(kDefaultSamples, 10);
-    std::fill(expected.begin(), expected.begin() + 10, 30);
-    expected[10] = 90;
-    EXPECT_EQ(clock.pauses, expected);
-    EXPECT_FALSE(run.isRunning());
-}
-
-TEST(RunController, StartDuringARunIsIgnored)
-{
-    FakeClock clock;
-    ProblemState problem;
-    RunController run(clock);
-    Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    clock.fireAll(10);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    EXPECT_EQ(reports.samples.size(), 11U);
-    EXPECT_EQ(clock.fireAll(), kDefaultSamples - 10);
-    expectSameSamples(reports.samples, modelSamples(problem));
-    EXPECT_EQ(reports.results.size(), 1U);
-}
-
-// A clock whose tick, once armed, still comes after a stop, like a timer
-// event already on its way.
-class LeakyClock final : public PacingClock {
-public:
-    void start(int, std::function<void()> tick) override { pending = std::move(tick); }
-    void stop() override { ++stops; }
-    bool isActive() const override { return static_cast<bool>(pending); }
-
-    std::function<void()> pending;
-    int stops = 0;
+    void start() { run.start(p, characteristicsOf(p)); }
 };
 
-TEST(RunController, StopEndsAtOnceWithNoFurtherReport)
+// The start-up run: samples 1 .. 770 one by one, then with sample 771, the
+// last before the final stop at 19.37, the flat rest up to 796 at once; a
+// pause of 50 ms after each of those 771 steps; the end with the results of
+// the last sample.
+TEST(RunController, DefaultRunPacesUpToTheFinalStopThenEnds)
 {
-    for (const int taken : {1, 5, 400, kDefaultSamples}) {
-        SCOPED_TRACE(taken);
-        LeakyClock clock;
-        ProblemState problem;
-        RunController run(clock);
+    Rig r;
+    r.start();
+    EXPECT_EQ(r.run.state(), State::Running);
+    r.clock.fireAll();
+
+    EXPECT_EQ(r.reports.states, (std::vector<State>{State::Running, State::Ended}));
+    ASSERT_EQ(r.reports.moments.size(), 771u);
+    for (std::size_t k = 0; k < 770; ++k)
+        ASSERT_EQ(r.reports.moments[k], std::make_pair(k, k + 1));
+    EXPECT_EQ(r.reports.moments.back(), std::make_pair(std::size_t{770}, std::size_t{796}));
+    EXPECT_EQ(r.clock.pauses, std::vector<int>(771, 50));
+
+    MotionRun model(r.p, characteristicsOf(r.p));
+    while (model.next()) {
+    }
+    EXPECT_EQ(r.run.record()->resultShown().finalX, model.result().finalX);
+    EXPECT_EQ(r.run.record()->resultShown().time, model.result().time);
+    EXPECT_FALSE(r.run.wasStopped());
+}
+
+// The pause after a sample is the slowdown in force when the sample is shown.
+TEST(RunController, PauseFollowsTheSlowdown)
+{
+    Rig r;
+    r.start();
+    r.run.setSlowdown(1);
+    r.clock.fire();
+    r.run.setSlowdown(9);
+    r.clock.fire();
+    EXPECT_EQ(r.clock.pauses, (std::vector<int>{50, 10, 90}));
+}
+
+// The states and what each allows, driven through one table of steps: what
+// is asked, then the state, the moment shown and whether a tick is pending.
+TEST(RunController, StateMachine)
+{
+    struct Step {
+        const char* what;
+        std::function<void(Rig&)> act;
+        State state;
+        std::size_t shown;
+        bool ticking;
+    };
+    const std::vector<Step> steps{
+        {"ticks ten times", [](Rig& r) { r.clock.fireAll(10); }, State::Running, 11, true},
+        {"scrub while running is ignored", [](Rig& r) { r.run.scrub(3); }, State::Running, 11, true},
+        {"pause", [](Rig& r) { r.run.pause(); }, State::Paused, 11, false},
+        {"pause again changes nothing", [](Rig& r) { r.run.pause(); }, State::Paused, 11, false},
+        {"scrub back", [](Rig& r) { r.run.scrub(4); }, State::Paused, 4, false},
+        {"scrub beyond the end stops at it", [](Rig& r) { r.run.scrub(5000); }, State::Paused, 796, false},
+        {"scrub to a stop", [](Rig& r) { r.run.scrub(r.run.record()->nextStop(0)); }, State::Paused, 21, false},
+        {"resume: a pause first", [](Rig& r) { r.run.resume(); }, State::Running, 21, true},
+        {"then the next sample", [](Rig& r) { r.clock.fire(); }, State::Running, 22, true},
+        {"start while under way is ignored", [](Rig& r) { r.start(); }, State::Running, 22, true},
+        {"stop", [](Rig& r) { r.run.stop(); }, State::Ended, 22, false},
+        {"stopped, not finished", [](Rig& r) { EXPECT_TRUE(r.run.wasStopped()); }, State::Ended, 22, false},
+        {"scrub an ended run", [](Rig& r) { r.run.scrub(0); }, State::Ended, 0, false},
+        {"resume an ended run is ignored", [](Rig& r) { r.run.resume(); }, State::Ended, 0, false},
+        {"a new run", [](Rig& r) { r.start(); }, State::Running, 1, true},
+        {"forget", [](Rig& r) { r.run.forget(); }, State::Idle, 0, false},
+    };
+    Rig r;
+    r.start();
+    for (const Step& s : steps) {
+        s.act(r);
+        EXPECT_EQ(r.run.state(), s.state) << s.what;
+        EXPECT_EQ(r.run.record() ? r.run.record()->shown() : 0u, s.shown) << s.what;
+        EXPECT_EQ(r.clock.isActive(), s.ticking) << s.what;
+    }
+    EXPECT_EQ(r.run.record(), nullptr);
+}
+
+// Resumed at the very end, the run ends after one pause, as it would have.
+TEST(RunController, ResumedAtTheEndFinishes)
+{
+    Rig r;
+    r.start();
+    r.run.pause();
+    r.run.scrub(796);
+    r.run.resume();
+    EXPECT_EQ(r.clock.fireAll(), 1);
+    EXPECT_EQ(r.run.state(), State::Ended);
+    EXPECT_FALSE(r.run.wasStopped());
+}
+
+// A stop ends at once: a tick already on its way changes nothing.
+TEST(RunController, TickAfterStopDoesNothing)
+{
+    Rig r;
+    r.start();
+    r.clock.fire();
+    std::function<void()> late;
+    {
+        // Keep the armed tick as a timer event already posted would be.
+        struct Catch final : PacingClock {
+            std::function<void()>* into;
+            explicit Catch(std::function<void()>* i) : into(i) {}
+            void start(int, std::function<void()> tick) override { *into = std::move(tick); }
+            void stop() override {}
+            bool isActive() const override { return false; }
+        } catcher(&late);
+        RunController run(catcher);
         Reports reports(run);
-        run.start(problem.parameters(), problem.characteristics(), kStart);
-        for (int i = 1; i < taken; ++i)
-            std::exchange(clock.pending, nullptr)();
-        ASSERT_EQ(reports.samples.size(), static_cast<std::size_t>(taken));
-
+        run.start(r.p, characteristicsOf(r.p));
         run.stop();
-        reports.ended = true;
-        EXPECT_FALSE(run.isRunning());
-        EXPECT_EQ(clock.stops, 1);
-        // The tick that was on its way finds the run over.
-        ASSERT_TRUE(clock.pending);
-        std::exchange(clock.pending, nullptr)();
-        EXPECT_FALSE(clock.pending);
-        EXPECT_EQ(reports.late, 0);
-        EXPECT_TRUE(reports.results.empty());
+        const auto moments = reports.moments.size();
+        late();
+        EXPECT_EQ(reports.moments.size(), moments);
+        EXPECT_EQ(run.state(), State::Ended);
+        EXPECT_TRUE(run.wasStopped());
     }
 }
 
@@ -209,34 +166,41 @@ TEST(RunController, StopEndsAtOnceWithNoFurtherReport)
 TEST(RunController, TickAfterTheControllerIsGoneDoesNothing)
 {
     FakeClock clock;
-    ProblemState problem;
-    auto run = std::make_unique<RunController>(clock);
-    run->start(problem.parameters(), problem.characteristics(), kStart);
-    run.reset();
-    ASSERT_TRUE(clock.isActive());
+    {
+        RunController run(clock);
+        run.start(ProblemParameters{}, characteristicsOf(ProblemParameters{}));
+    }
     EXPECT_TRUE(clock.fire());
-    EXPECT_EQ(clock.pauses.size(), 1U);
 }
 
-// The longest run the input accepts ends, with one pause per sample.
+// Between two samples the load moves on through the time between them, and
+// rests on the sample shown when the run does not go on.
+TEST(RunController, LoadTimeRunsBetweenTwoSamples)
+{
+    Rig r;
+    r.start();
+    const RunRecord& record = *r.run.record();
+    const double t1 = record.sample(1).t;
+    const double t2 = record.sample(2).t;
+    EXPECT_DOUBLE_EQ(r.run.loadTime(0), t1);
+    EXPECT_DOUBLE_EQ(r.run.loadTime(0.5), (t1 + t2) / 2);
+    EXPECT_DOUBLE_EQ(r.run.loadTime(3), t2);
+    r.run.pause();
+    EXPECT_DOUBLE_EQ(r.run.loadTime(0.5), t1);
+}
+
+// The longest run the input accepts ends, with one pause a paced sample.
 TEST(RunController, LongestAcceptedRunEnds)
 {
-    FakeClock clock;
-    ProblemState problem;
-    ProblemParameters p = problem.parameters();
-    p.duration = 10000;
-    problem.setParameters(p);
-    RunController run(clock);
-    int samples = 0;
-    int ends = 0;
-    QObject::connect(&run, &RunController::sampleTaken, [&samples] { ++samples; });
-    QObject::connect(&run, &RunController::finished, [&ends] { ++ends; });
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    clock.fireAll(2'000'000);
-    EXPECT_FALSE(run.isRunning());
-    EXPECT_EQ(ends, 1);
-    EXPECT_EQ(static_cast<std::size_t>(samples), modelSamples(problem).size());
-    EXPECT_EQ(clock.pauses.size(), static_cast<std::size_t>(samples));
+    Rig r;
+    r.p.duration = 10000;
+    r.p.v0 = 1000;
+    r.p.x0 = 1000;
+    r.start();
+    r.clock.fireAll();
+    EXPECT_EQ(r.run.state(), State::Ended);
+    EXPECT_EQ(r.clock.pauses.size(), std::max<std::size_t>(r.run.record()->pacedCount(), 1));
+    EXPECT_EQ(r.run.record()->shown(), r.run.record()->sampleCount());
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_P(CloseTest, AsksOnceAndExitsOnlyWhenConfirmed)
 
     if (c.duringRun && !c.confirmed) {
         // The run goes on to its end, the end beep and the results included.
-        EXPECT_EQ(h.clock.fireAll(), kDefaultSamples - 100);
+        EXPECT_EQ(h.clock.fireAll(), kDefaultPacedSamples - 100);
         EXPECT_EQ(h.label("pathLabel")->text(), QStringLiteral("П_end=6.271E+01"));
         EXPECT_EQ(h.tone.durations, std::vector<int>{600});
         EXPECT_EQ(finished.count(), 1);

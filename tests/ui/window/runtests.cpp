@@ -40,8 +40,8 @@ TEST(Run, DefaultRunOnTheRecordingClock)
     EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
 
     // The last pause is fired too: the end follows it.
-    EXPECT_EQ(h.clock.fireAll(), kDefaultSamples);
-    EXPECT_EQ(h.clock.pauses.size(), static_cast<size_t>(kDefaultSamples));
+    EXPECT_EQ(h.clock.fireAll(), kDefaultPacedSamples);
+    EXPECT_EQ(h.clock.pauses.size(), static_cast<size_t>(kDefaultPacedSamples));
     EXPECT_TRUE(std::all_of(h.clock.pauses.begin(), h.clock.pauses.end(),
                             [](int ms) { return ms == 50; }));
     EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end=-9.066E-01"));
@@ -89,10 +89,10 @@ TEST(Run, SlowdownChangedDuringARunGovernsTheNextPause)
     scroll->triggerAction(QAbstractSlider::SliderToMinimum);
     EXPECT_EQ(h.label("slowdownValue")->text(), QStringLiteral("1"));
     h.clock.fireAll();
-    EXPECT_EQ(h.clock.pauses.size(), static_cast<size_t>(kDefaultSamples));
+    EXPECT_EQ(h.clock.pauses.size(), static_cast<size_t>(kDefaultPacedSamples));
     EXPECT_EQ(std::count(h.clock.pauses.begin(), h.clock.pauses.end(), 50), 11);
     EXPECT_EQ(std::count(h.clock.pauses.begin(), h.clock.pauses.end(), 70), 1);
-    EXPECT_EQ(std::count(h.clock.pauses.begin(), h.clock.pauses.end(), 10), kDefaultSamples - 12);
+    EXPECT_EQ(std::count(h.clock.pauses.begin(), h.clock.pauses.end(), 10), kDefaultPacedSamples - 12);
     EXPECT_EQ(h.window->slowdown(), 1);
     expectIdle(h);
 }
@@ -156,7 +156,7 @@ TEST(Run, ResizeDuringARunKeepsTheTraces)
     EXPECT_EQ(pixelAt(coordinate, early.t, early.x), QColor(255, 0, 0));
     EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
 
-    EXPECT_EQ(h.clock.fireAll(), kDefaultSamples - 100);
+    EXPECT_EQ(h.clock.fireAll(), kDefaultPacedSamples - 100);
     EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end=-9.066E-01"));
     EXPECT_EQ(pixelAt(coordinate, early.t, early.x), QColor(255, 0, 0));
 }

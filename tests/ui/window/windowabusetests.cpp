@@ -124,7 +124,7 @@ TEST(WindowAbuse, ClicksOnEveryControlDuringARunChangeNothingForbidden)
     // The run was neither restarted nor doubled: one pause per sample, then the end.
     h.clock.fireAll();
     EXPECT_FALSE(h.window->isRunning());
-    EXPECT_EQ(h.clock.pauses.size(), static_cast<std::size_t>(kDefaultSamples));
+    EXPECT_EQ(h.clock.pauses.size(), static_cast<std::size_t>(kDefaultPacedSamples));
     EXPECT_EQ(h.tone.durations, std::vector<int>{600});
     const Snapshot after = snapshot(h);
     EXPECT_TRUE(after.anyFieldEnabled);
