@@ -1,6 +1,9 @@
 // Measures whole default runs of the real window on the real pacing clock:
-// wall time against 796 x slowdown x 10 ms, and the CPU time the process
-// spends meanwhile as a share of one core.
+// wall time against its paced samples x slowdown x 10 ms (the pauses the run
+// asked for: 771 of its 796 samples, the rest being drawn at once after the
+// final stop), the CPU time the process spends meanwhile as a share of one
+// core, and how often a second the animation strip is painted (the load's
+// positions, when the animation is shown).
 //
 //   dryfriction-bench-run [--slowdown N]... [--view N]
 //
@@ -10,6 +13,7 @@
 
 #include "fakes.h"
 
+#include "ui/platform/services.h"
 #include "ui/state/pacing.h"
 #include "ui/window/mainwindow.h"
 
@@ -25,13 +29,42 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
 
 using namespace dryfriction;
 
-constexpr int kDefaultSamples = 796;
+// The window's pacing clock, counting the pauses it is asked for.
+class CountingClock final : public PacingClock {
+public:
+    void start(int ms, std::function<void()> tick) override
+    {
+        ++pauses;
+        m_clock.start(ms, std::move(tick));
+    }
+    void stop() override { m_clock.stop(); }
+    bool isActive() const override { return m_clock.isActive(); }
+
+    int pauses = 0;
+
+private:
+    TimerPacingClock m_clock;
+};
+
+// Counts the paint events of a widget.
+class PaintCounter final : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+    int paints = 0;
+};
 
 double cpuSeconds()
 {
@@ -44,10 +77,14 @@ double cpuSeconds()
 struct Figures {
     double wallS = 0;
     double cpuS = 0;
+    int pauses = 0;
+    int stripPaints = 0;
 };
 
-Figures measureRun(MainWindow& window, int slowdown)
+Figures measureRun(MainWindow& window, CountingClock& clock, PaintCounter& strip, int slowdown)
 {
+    const int pauses0 = clock.pauses;
+    const int paints0 = strip.paints;
     window.findChild<QScrollBar*>(QStringLiteral("slowdownBar"))->setValue(slowdown);
     QEventLoop loop;
     QObject::connect(&window, &MainWindow::runFinished, &loop, &QEventLoop::quit);
@@ -58,7 +95,7 @@ Figures measureRun(MainWindow& window, int slowdown)
     window.findChild<QPushButton*>(QStringLiteral("startButton"))->click();
     loop.exec();
     const double wallS = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-    return {wallS, cpuSeconds() - cpu0};
+    return {wallS, cpuSeconds() - cpu0, clock.pauses - pauses0, strip.paints - paints0};
 }
 
 }  // namespace
@@ -85,13 +122,16 @@ int main(int argc, char* argv[])
     test::FakeMessages messages;
     test::FakeTone tone;
     test::FakeDocuments documents;
-    TimerPacingClock clock;
+    CountingClock clock;
     test::FakeExit exit;
     test::FakeFileChooser files;
     test::FakeClipboard clipboard;
     MainWindow window({&messages, &tone, &documents, &clock, &exit, &files, &clipboard});
     window.show();
     QApplication::processEvents();
+    PaintCounter strip;
+    if (QWidget* animation = window.findChild<QWidget*>(QStringLiteral("animationView")))
+        animation->installEventFilter(&strip);
     // The views by their place in the chooser, counted from 1.
     const char* const options[] = {"animationOption", "coordinateOption", "velocityOption", "energyOption",
                                    "pathOption"};
@@ -100,13 +140,13 @@ int main(int argc, char* argv[])
             option->click();
     }
 
-    std::printf("view %d, %d samples per run\n", view, kDefaultSamples);
-    std::printf("slowdown  wall s  nominal s  wall/nominal-1  cpu s  cpu/wall\n");
+    std::printf("view %d\n", view);
+    std::printf("slowdown  pauses  wall s  nominal s  wall/nominal-1  cpu s  cpu/wall  strip paints/s\n");
     for (const int s : slowdowns) {
-        const Figures f = measureRun(window, s);
-        const double nominal = kDefaultSamples * s * 0.010;
-        std::printf("%8d  %6.3f  %9.3f  %+13.2f%%  %5.3f  %7.2f%%\n", s, f.wallS, nominal,
-                    (f.wallS / nominal - 1) * 100, f.cpuS, f.cpuS / f.wallS * 100);
+        const Figures f = measureRun(window, clock, strip, s);
+        const double nominal = f.pauses * s * 0.010;
+        std::printf("%8d  %6d  %6.3f  %9.3f  %+13.2f%%  %5.3f  %7.2f%%  %14.1f\n", s, f.pauses, f.wallS, nominal,
+                    (f.wallS / nominal - 1) * 100, f.cpuS, f.cpuS / f.wallS * 100, f.stripPaints / f.wallS);
     }
     return 0;
 }

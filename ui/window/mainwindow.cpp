@@ -3,6 +3,7 @@
 #include "ui/export/resultexport.h"
 #include "ui/parts/canvaswidget.h"
 #include "ui/parts/characteristicspanel.h"
+#include "ui/parts/loadframes.h"
 #include "ui/parts/parameterpanel.h"
 #include "ui/parts/slowdownbar.h"
 #include "ui/parts/viewchooser.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_characteristics = new CharacteristicsPanel(m_client, m_problem);
     m_chooser = new ViewChooser(m_client);
     m_views = new ViewStack(m_client);
+    m_loadFrames = new LoadFrames(this);
     createSlowdown();
 
     QWidget* previous = m_startButton;
@@ -146,6 +148,7 @@ void MainWindow::connectParts()
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
     connect(&m_run, &RunController::stateChanged, this, &MainWindow::showRunState);
     connect(&m_run, &RunController::momentChanged, this, &MainWindow::showMoment);
+    connect(m_loadFrames, &LoadFrames::frame, this, &MainWindow::moveLoad);
 }
 
 void MainWindow::refresh()
@@ -268,6 +271,10 @@ void MainWindow::showRunState(RunController::State state)
     const State before = std::exchange(m_shownState, state);
     const bool wasUnderWay = before == State::Running || before == State::Paused;
     const bool underWay = m_run.isUnderWay();
+    if (state == State::Running)
+        m_loadFrames->start();
+    else
+        m_loadFrames->stop();
 
     if (underWay && !wasUnderWay) {
         // A new run: results reset, the graphs' frames and the run's preamble
@@ -307,18 +314,32 @@ void MainWindow::showMoment(std::size_t previous, std::size_t shown)
         m_views->drawFrames(m_problem.ranges(), m_problem.parameters().x0, texts);
         m_views->replayRun(m_problem.ranges(), record->parameters(), record->characteristics(), texts, shown);
     }
+    if (m_run.isRunning()) {
+        m_loadFrames->sampleShown(m_run.pauseMs());
+        return;
+    }
     placeLoad();
-    if (!m_run.isRunning())
-        showRunResult();
+    showRunResult();
 }
 
-// The load stands where the moment shown has it.
 void MainWindow::placeLoad()
 {
     const auto record = m_run.record();
-    const std::optional<SetupPlacement>& start = m_views->strip()->setup();
-    if (record && start)
-        m_views->moveSetup(placedAt(*start, record->shownSample().x));
+    const std::optional<SetupPlacement>& at = m_views->strip()->setup();
+    if (record && at)
+        m_views->moveSetup(placedAt(*at, record->shownSample().x));
+}
+
+// Only the strip in sight is worth moving; hidden, it is placed at the end.
+void MainWindow::moveLoad(double fraction)
+{
+    const auto record = m_run.record();
+    const std::optional<SetupPlacement>& at = m_views->strip()->setup();
+    if (!record || !at || !m_views->strip()->isVisible())
+        return;
+    const double x = exactSampleAt(m_run.loadTime(fraction), record->parameters(), record->characteristics()).x;
+    if (x != at->loadLeft + at->loadWidth / 2)
+        m_views->moveSetup(placedAt(*at, x));
 }
 
 void MainWindow::showRunResult()

@@ -20,6 +20,7 @@ class QShortcut;
 namespace dryfriction {
 
 class CharacteristicsPanel;
+class LoadFrames;
 class ParameterPanel;
 class ProgramMenus;
 class ResultExport;
@@ -82,7 +83,10 @@ private:
     // The results of the run at the moment shown: a stopped or paused run's
     // hold at that time and say so, a finished run's are its final ones.
     void showRunResult();
+    // The load where the moment shown has it; during a run, where the motion
+    // has it `fraction` of the way through the pause after that moment.
     void placeLoad();
+    void moveLoad(double fraction);
     void lockRun(bool locked);
     void showChosenView();
     void setSlowdown(int slowdown);
@@ -107,6 +111,7 @@ private:
     CharacteristicsPanel* m_characteristics = nullptr;
     ViewChooser* m_chooser = nullptr;
     ViewStack* m_views = nullptr;
+    LoadFrames* m_loadFrames = nullptr;
     QScrollBar* m_slowdownBar = nullptr;
     QLabel* m_slowdownValue = nullptr;
     ProgramMenus* m_menus = nullptr;
