@@ -34,18 +34,19 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
                                  std::vector<const Canvas*>(m_graphCanvases.begin(), m_graphCanvases.end()));
 }
 
-void ViewStack::showOnly(int index)
+void ViewStack::showChosen(int index)
 {
     m_shown = index;
     for (int i = 0; i < count(); ++i)
-        view(i)->setVisible(i == index);
+        view(i)->setVisible(i == index || (i == 0 && m_stripAboveGraph));
 }
 
 void ViewStack::place(const WindowLayout& layout)
 {
+    m_stripAboveGraph = layout.stripAboveGraph;
     for (CanvasWidget* v : m_views) {
         v->setZoom(layout.viewZoom);
-        dryfriction::place(v, layout.views);
+        dryfriction::place(v, v == strip() ? layout.strip : layout.graph);
     }
 }
 

@@ -27,9 +27,10 @@ class GraphReadout;
 struct WindowLayout;
 
 // The views in one place, by their index in the view catalog: the animation
-// strip at 0, then the graphs in the order of timeGraphs(). One view is
-// shown at a time, all of them in the same rectangle; hidden ones keep
-// their images, so a run draws on every graph whichever is shown.
+// strip at 0, then the graphs in the order of timeGraphs(). The view chosen
+// is shown, and with the strip above the graphs (a tall client area) the
+// strip too, whichever graph is chosen; hidden views keep their images, so a
+// run draws on every graph whichever is shown.
 class ViewStack : public QObject {
     Q_OBJECT
 
@@ -42,9 +43,12 @@ public:
     // What the pointer reads off the graphs.
     GraphReadout* readout() const { return m_readout; }
 
-    void showOnly(int index);
-    // The view shown last by showOnly.
+    // Shows the view chosen, and the strip if it stands above the graphs.
+    void showChosen(int index);
+    // The view chosen last.
     int shownIndex() const { return m_shown; }
+    // The strip in its place, the graphs in theirs. Where they go does not
+    // depend on the view chosen, so choosing another never resizes a view.
     void place(const WindowLayout& layout);
 
     // Blank images of the views' sizes.
@@ -80,6 +84,7 @@ private:
     std::vector<Canvas*> m_graphCanvases;
     GraphReadout* m_readout = nullptr;
     int m_shown = 0;
+    bool m_stripAboveGraph = false;
 
     // What has been drawn since the views were last cleared, so that a view
     // can be drawn again: the frames, how often the graphs' frames were
