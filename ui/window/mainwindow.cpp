@@ -157,7 +157,6 @@ void MainWindow::createRunControls()
     m_timeSlider->setToolTip(tr("Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец"));
     m_timeLabel = makeLabel(new QLabel(m_client), "timeLabel", tr("Время: безразмерное и в секундах"),
                             serifFont(11.25), kPanelColor, Qt::black);
-    m_timeLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void MainWindow::connectParts()
@@ -322,9 +321,12 @@ void MainWindow::endRun(const RunResult& result, bool finished)
         beep(kEndBeep);
     showRunning(false);
     // A window manager that ignores the lock may have resized the window
-    // meanwhile: the controls are laid out for the new size only now.
+    // meanwhile: the controls are laid out for the new size only now. The
+    // strip too takes the place of the view chosen meanwhile only now.
     if (m_client->size() != m_runClientSize)
         refresh();
+    else
+        showChosenView();
     emit runFinished();
 }
 
@@ -359,15 +361,19 @@ void MainWindow::showRunning(bool running)
     m_startButton->setAccessibleDescription(m_startButton->toolTip());
 }
 
-// The view chosen is shown, the strip with it where it stands above the
-// graphs; the slowdown bar and its value show with the strip, the view a run
-// paces visibly.
+// The view chosen is shown, the strip above it where there is room for both;
+// the slowdown bar and its value show with the strip, the view a run paces
+// visibly. A strip of a new size is blank: the views are drawn afresh, an
+// ended run with them. During a run the strip keeps its place until the run
+// ends, since the run moves the load for the strip's size.
 void MainWindow::showChosenView()
 {
-    m_views->showChosen(m_chooser->currentView());
+    const bool stripResized = m_views->showChosen(m_chooser->currentView(), !m_run.isRunning());
     const bool strip = !m_views->strip()->isHidden();
     m_slowdownBar->setVisible(strip);
     m_slowdownValue->setVisible(strip);
+    if (stripResized)
+        refresh();
 }
 
 void MainWindow::showPauseButton(bool shown)

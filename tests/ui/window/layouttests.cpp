@@ -9,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 namespace dryfriction::test {
@@ -216,41 +218,58 @@ TEST(ViewChoice, EachOptionShowsItsView)
     EXPECT_FALSE(h.slowdownBar()->isVisible());
 }
 
-// In a tall client area the strip shows above every graph, in its own place,
-// and the slowdown bar with it; the animation alone shows the strip alone.
-// Choosing another view resizes nothing, so the strip keeps its drawing.
+// The strip as drawn: its canvas as large as it is (to within a zoomed
+// pixel), the axis across it.
+void expectStripDrawn(CanvasWidget* strip)
+{
+    const ImageCanvas& canvas = strip->canvas();
+    const QSizeF drawn = QSizeF(canvas.logicalSize()) * strip->zoom();
+    EXPECT_LE(drawn.width(), strip->width());
+    EXPECT_GT(drawn.width(), strip->width() - strip->zoom());
+    EXPECT_LE(drawn.height(), strip->height());
+    EXPECT_GT(drawn.height(), strip->height() - strip->zoom());
+    const int axisRow = static_cast<int>(canvas.toPixel(0, 0).y() * canvas.devicePixelRatio());
+    const QImage& image = canvas.image();
+    ASSERT_FALSE(image.isNull());
+    for (const int column : {image.width() / 10, image.width() / 2 + 30, image.width() * 9 / 10})
+        EXPECT_EQ(image.pixelColor(column, axisRow), QColor(Qt::black)) << column;
+}
+
+// In a tall client area the strip shows above every graph, a zoomed 100
+// pixels high, and the slowdown bar with it; the animation alone shows the
+// strip alone in the whole rectangle. The strip, resized, is drawn afresh.
 TEST(ViewChoice, TallWindowShowsTheStripAboveEachGraph)
 {
     WindowHarness h;
     h.window->clientArea()->resize(1920, 1080);
     const char* const controls[] = {"animationView", "coordinateView", "velocityView", "energyView",
                                     "pathView",      "phaseView",      "slowdownBar",  "slowdownValue"};
+    const QRect above(10, 10, 1900, 200), alone(10, 10, 1900, 755);
     struct Row {
         const char* option;
         bool shown[8];
+        QRect strip;
     };
     const Row rows[] = {
-        {"coordinateOption", {true, true, false, false, false, false, true, true}},
-        {"velocityOption", {true, false, true, false, false, false, true, true}},
-        {"energyOption", {true, false, false, true, false, false, true, true}},
-        {"pathOption", {true, false, false, false, true, false, true, true}},
-        {"phaseOption", {true, false, false, false, false, true, true, true}},
-        {"animationOption", {true, false, false, false, false, false, true, true}},
+        {"coordinateOption", {true, true, false, false, false, false, true, true}, above},
+        {"velocityOption", {true, false, true, false, false, false, true, true}, above},
+        {"animationOption", {true, false, false, false, false, false, true, true}, alone},
+        {"energyOption", {true, false, false, true, false, false, true, true}, above},
+        {"pathOption", {true, false, false, false, true, false, true, true}, above},
+        {"phaseOption", {true, false, false, false, false, true, true, true}, above},
+        {"animationOption", {true, false, false, false, false, false, true, true}, alone},
     };
     CanvasWidget* strip = h.view("animationView");
-    const QImage stripDrawing = strip->canvas().image();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.option);
         h.choose(row.option);
         for (std::size_t i = 0; i < std::size(controls); ++i)
             EXPECT_EQ(h.child<QWidget>(controls[i])->isVisible(), row.shown[i]) << controls[i];
-        EXPECT_EQ(strip->geometry(), QRect(10, 10, 1900, 200));
-        EXPECT_TRUE(strip->canvas().image() == stripDrawing);
+        EXPECT_EQ(strip->geometry(), row.strip);
+        expectStripDrawn(strip);
     }
     for (const char* name : std::span(kViewNames).subspan(1))
         EXPECT_EQ(h.view(name)->geometry(), QRect(10, 220, 1900, 545)) << name;
-    // The strip's drawing fills it at the zoom of the views.
-    EXPECT_EQ(strip->canvas().logicalSize(), QSize(950, 100));
 
     // Lower again, one view at a time, in the whole rectangle.
     h.choose("pathOption");
@@ -258,6 +277,37 @@ TEST(ViewChoice, TallWindowShowsTheStripAboveEachGraph)
     EXPECT_FALSE(strip->isVisible());
     EXPECT_FALSE(h.slowdownBar()->isVisible());
     EXPECT_EQ(h.view("pathView")->geometry(), strip->geometry());
+}
+
+// During a run the strip keeps the place it had when the run started, the
+// load moving for its size; a graph it would cover shows alone. When the run
+// ends the strip takes the place of the view chosen, drawn afresh.
+TEST(ViewChoice, TallWindowMovesTheStripOnlyAfterARun)
+{
+    for (const char* startOn : {"animationOption", "coordinateOption"}) {
+        SCOPED_TRACE(startOn);
+        WindowHarness h;
+        h.window->clientArea()->resize(1920, 1080);
+        CanvasWidget* strip = h.view("animationView");
+        h.choose(startOn);
+        const QRect atStart = strip->geometry();
+        h.click(h.startButton());
+        h.clock.fireAll(50);
+        const bool startedAlone = std::string(startOn) == "animationOption";
+        h.choose(startedAlone ? "coordinateOption" : "animationOption");
+        EXPECT_EQ(strip->geometry(), atStart);
+        EXPECT_EQ(strip->isVisible(), !startedAlone);
+        EXPECT_EQ(h.view("coordinateView")->isVisible(), startedAlone);
+
+        h.clock.fireAll();
+        ASSERT_FALSE(h.window->isRunning());
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_EQ(strip->geometry(), startedAlone ? QRect(10, 10, 1900, 200) : QRect(10, 10, 1900, 755));
+        expectStripDrawn(strip);
+        // The ended run is drawn again, its load where it stopped.
+        EXPECT_NE(strip->setup(), std::nullopt);
+        EXPECT_NE(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    }
 }
 
 TEST(ViewChoice, SlowdownSurvivesHidingTheBar)
