@@ -34,9 +34,10 @@ struct WindowLayout {
     LayoutRect timeLabel;
     LayoutRect timeSlider;
     LayoutRect views;
-    // Where the strip and the graphs go: with the strip above the graphs, the
-    // top and the rest of the views' rectangle, a gap apart; otherwise both
-    // the whole of it.
+    // Where the strip goes above a graph and where the graphs go: with the
+    // strip above the graphs, the top and the rest of the views' rectangle, a
+    // gap apart; otherwise both the whole of it. The animation alone always
+    // takes the whole of it.
     bool stripAboveGraph = false;
     LayoutRect strip;
     LayoutRect graph;
