@@ -74,18 +74,5 @@ TEST(TimeScrubber, KeysStepSamplesJumpToStopsAndToTheEnds)
     }
 }
 
-// Without stops to go to, PgUp and PgDn stay where they are rather than
-// jump by a page the user cannot see.
-TEST(TimeScrubber, WithoutStopsPageKeysStay)
-{
-    TimeScrubber scrubber;
-    scrubber.setRange(0, 100);
-    scrubber.setEnabled(true);
-    scrubber.setValue(40);
-    QTest::keyClick(&scrubber, Qt::Key_PageDown);
-    QTest::keyClick(&scrubber, Qt::Key_PageUp);
-    EXPECT_EQ(scrubber.value(), 40);
-}
-
 }  // namespace
 }  // namespace dryfriction::test

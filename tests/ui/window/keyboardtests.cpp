@@ -43,6 +43,8 @@ QStringList tabCycle(const WindowHarness& h)
     return visited;
 }
 
+// At rest Tab passes the pause button (hidden) and the time slider (disabled)
+// by; the design tests hold their place in the chain.
 TEST(Keyboard, TabReachesTheSlowdownAndTheResultsAfterTheExistingOrder)
 {
     WindowHarness h;
