@@ -6,6 +6,7 @@
 #include "ui/parts/loadframes.h"
 #include "ui/parts/parameterpanel.h"
 #include "ui/parts/slowdownbar.h"
+#include "ui/parts/timescrubber.h"
 #include "ui/parts/viewchooser.h"
 #include "ui/parts/viewstack.h"
 #include "ui/text/captions.h"
@@ -14,7 +15,6 @@
 #include "ui/window/authorswindow.h"
 #include "ui/window/controlstyle.h"
 #include "ui/window/programmenus.h"
-#include "ui/window/windowlayout.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -72,8 +72,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_views = new ViewStack(m_client);
     m_loadFrames = new LoadFrames(this);
     createSlowdown();
+    createRunControls();
 
-    QWidget* previous = m_startButton;
+    QWidget::setTabOrder(m_startButton, m_pauseButton);
+    QWidget* previous = m_pauseButton;
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
                          InputField::V0, InputField::Time}) {
         QWidget::setTabOrder(previous, m_parameters->field(f));
@@ -85,7 +87,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         previous = m_chooser->option(view);
     }
     QWidget::setTabOrder(previous, m_slowdownBar);
-    QWidget::setTabOrder(m_slowdownBar, m_characteristics->finalCoordinateLabel());
+    QWidget::setTabOrder(m_slowdownBar, m_timeSlider);
+    QWidget::setTabOrder(m_timeSlider, m_characteristics->finalCoordinateLabel());
     QWidget::setTabOrder(m_characteristics->finalCoordinateLabel(), m_characteristics->pathLabel());
 
     // Esc stops a run, as the start button does while it reads "СТОП".
@@ -135,6 +138,32 @@ void MainWindow::createSlowdown()
     m_slowdownValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
+// The pause button and the moment of a run: the button shows only while a
+// run is under way, the slider follows the run and takes the user's hand
+// when it is paused or has ended.
+void MainWindow::createRunControls()
+{
+    m_pauseButton = new QPushButton(tr("ПАУЗА"), m_client);
+    m_pauseButton->setObjectName(QStringLiteral("pauseButton"));
+    m_pauseButton->setToolTip(tr("пауза (P)"));
+    m_pauseButton->setFont(sansFont(8.25, true));
+    m_pauseButton->hide();
+
+    // P, its key on a Russian layout (З, U+0417) and the Pause key, wherever
+    // the focus is. On a Russian layout with a Latin group the key of P reads
+    // as both З and P; Qt calls such a press ambiguous, though both mean the
+    // pause here. A Russian layout alone reads it as З only.
+    m_pauseShortcut = new QShortcut(this);
+    m_pauseShortcut->setObjectName(QStringLiteral("pauseShortcut"));
+    m_pauseShortcut->setKeys({QKeySequence(Qt::Key_P), QKeySequence(0x0417), QKeySequence(Qt::Key_Pause)});
+
+    m_timeSlider = new TimeScrubber(m_client);
+    m_timeSlider->setObjectName(QStringLiteral("timeSlider"));
+    m_timeSlider->setToolTip(tr("Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец"));
+    m_timeLabel = makeLabel(new QLabel(m_client), "timeLabel", tr("Время: безразмерное и в секундах"),
+                            serifFont(11.25), kPanelColor, Qt::black);
+}
+
 void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
@@ -144,20 +173,39 @@ void MainWindow::connectParts()
     connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
     connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
+    connect(m_pauseButton, &QPushButton::clicked, this, &MainWindow::togglePause);
+    connect(m_pauseShortcut, &QShortcut::activated, this, &MainWindow::togglePause);
+    connect(m_pauseShortcut, &QShortcut::activatedAmbiguously, this, &MainWindow::togglePause);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
     connect(&m_run, &RunController::stateChanged, this, &MainWindow::showRunState);
     connect(&m_run, &RunController::momentChanged, this, &MainWindow::showMoment);
+    connect(m_timeSlider, &QSlider::valueChanged, this, &MainWindow::scrubTo);
+    const auto stop = [this](auto find) {
+        return [this, find](int moment) {
+            const auto record = m_run.record();
+            return record ? static_cast<int>(find(*record, static_cast<std::size_t>(moment))) : moment;
+        };
+    };
+    m_timeSlider->setStops(stop([](const RunRecord& r, std::size_t k) { return r.previousStop(k); }),
+                           stop([](const RunRecord& r, std::size_t k) { return r.nextStop(k); }));
     connect(m_loadFrames, &LoadFrames::frame, this, &MainWindow::moveLoad);
+}
+
+WindowLayout MainWindow::currentLayout() const
+{
+    return computeLayout(static_cast<float>(m_client->width()), static_cast<float>(m_client->height()),
+                         m_views->count());
 }
 
 void MainWindow::refresh()
 {
-    const WindowLayout layout = computeLayout(static_cast<float>(m_client->width()),
-                                              static_cast<float>(m_client->height()), m_views->count());
+    const WindowLayout layout = currentLayout();
     m_parameters->place(layout);
     m_characteristics->place(layout);
-    place(m_startButton, layout.startButton);
+    placeRunButtons(layout);
+    place(m_timeLabel, layout.timeLabel);
+    place(m_timeSlider, layout.timeSlider);
     m_chooser->place(layout);
     m_views->place(layout);
     place(m_slowdownBar, layout.slowdownBar);
@@ -172,6 +220,7 @@ void MainWindow::refresh()
             m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     }
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
+    showMomentControls();
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.
     showRunResult();
@@ -280,6 +329,8 @@ void MainWindow::showRunState(RunController::State state)
         // A new run: results reset, the graphs' frames and the run's preamble
         // drawn afresh, the window locked while it draws.
         lockRun(true);
+        showPauseButton(true);
+        showPauseCaption();
         refresh();
         m_runClientSize = m_client->size();
         return;
@@ -289,7 +340,9 @@ void MainWindow::showRunState(RunController::State state)
         if (!m_run.wasStopped())
             beep(kEndBeep);
         lockRun(false);
+        showPauseButton(false);
         placeLoad();
+        showMomentControls();
         // A window manager that ignores the lock may have resized the window
         // meanwhile: the controls are laid out for the new size only now.
         if (m_client->size() != m_runClientSize)
@@ -298,8 +351,44 @@ void MainWindow::showRunState(RunController::State state)
         return;
     }
     // Paused or going on: the results of the moment, or none while running.
+    showPauseCaption();
     showRunResult();
     placeLoad();
+    showMomentControls();
+}
+
+// The pause button reads what it will do.
+void MainWindow::showPauseCaption()
+{
+    const bool paused = m_run.state() == RunController::State::Paused;
+    m_pauseButton->setText(paused ? tr("ДАЛЬШЕ") : tr("ПАУЗА"));
+    m_pauseButton->setToolTip(paused ? tr("продолжить (P)") : tr("пауза (P)"));
+    m_pauseButton->setAccessibleDescription(m_pauseButton->toolTip());
+}
+
+// The time slider follows the moment shown; the user may move it once the
+// run is paused or has ended. The label gives the moment in both units.
+void MainWindow::showMomentControls()
+{
+    const auto record = m_run.record();
+    const QSignalBlocker quiet(m_timeSlider);
+    const double omega = record ? record->characteristics().omega : m_problem.characteristics().omega;
+    if (!record) {
+        m_timeSlider->setRange(0, 0);
+        m_timeSlider->setEnabled(false);
+        m_timeLabel->setText(momentText(0, omega, localeDecimalPoint()));
+        return;
+    }
+    m_timeSlider->setRange(0, static_cast<int>(record->sampleCount()));
+    m_timeSlider->setValue(static_cast<int>(record->shown()));
+    m_timeSlider->setEnabled(!m_run.isRunning());
+    m_timeLabel->setText(momentText(record->shownSample().t, omega, localeDecimalPoint()));
+}
+
+// The user moved the time slider.
+void MainWindow::scrubTo(int count)
+{
+    m_run.scrub(static_cast<std::size_t>(std::max(count, 0)));
 }
 
 void MainWindow::showMoment(std::size_t previous, std::size_t shown)
@@ -314,6 +403,7 @@ void MainWindow::showMoment(std::size_t previous, std::size_t shown)
         m_views->drawFrames(m_problem.ranges(), m_problem.parameters().x0, texts);
         m_views->replayRun(m_problem.ranges(), record->parameters(), record->characteristics(), texts, shown);
     }
+    showMomentControls();
     if (m_run.isRunning()) {
         m_loadFrames->sampleShown(m_run.pauseMs());
         return;
@@ -379,14 +469,31 @@ void MainWindow::lockRun(bool locked)
     m_startButton->setAccessibleDescription(m_startButton->toolTip());
 }
 
-// Exactly one view is shown; the slowdown bar and its value only with the
-// animation, the only view a run paces visibly.
+// The view chosen is shown, the strip above it where there is room for both;
+// the slowdown bar and its value show with the strip, the view a run paces
+// visibly. A strip of a new size is blank: the views are drawn afresh, an
+// ended run with them. During a run the strip keeps its place until the run
+// ends, since the run moves the load for the strip's size.
 void MainWindow::showChosenView()
 {
-    const int view = m_chooser->currentView();
-    m_views->showOnly(view);
-    m_slowdownBar->setVisible(view == 0);
-    m_slowdownValue->setVisible(view == 0);
+    const bool stripResized = m_views->showChosen(m_chooser->currentView(), true);
+    const bool strip = !m_views->strip()->isHidden();
+    m_slowdownBar->setVisible(strip);
+    m_slowdownValue->setVisible(strip);
+    if (stripResized)
+        refresh();
+}
+
+void MainWindow::showPauseButton(bool shown)
+{
+    m_pauseButton->setVisible(shown);
+    placeRunButtons(currentLayout());
+}
+
+void MainWindow::placeRunButtons(const WindowLayout& layout)
+{
+    place(m_startButton, m_pauseButton->isHidden() ? layout.startButton : layout.startButtonBesidePause);
+    place(m_pauseButton, layout.pauseButton);
 }
 
 // Also during a run: the new value governs the pause after the next sample.

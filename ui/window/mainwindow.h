@@ -3,6 +3,7 @@
 #include "ui/platform/services.h"
 #include "ui/state/problemstate.h"
 #include "ui/state/runcontroller.h"
+#include "ui/window/windowlayout.h"
 
 #include "model/inputrules.h"
 #include "model/motion.h"
@@ -24,6 +25,7 @@ class LoadFrames;
 class ParameterPanel;
 class ProgramMenus;
 class ResultExport;
+class TimeScrubber;
 class ViewChooser;
 class ViewStack;
 
@@ -67,6 +69,8 @@ protected:
 
 private:
     void createSlowdown();
+    void createRunControls();
+    WindowLayout currentLayout() const;
     void connectParts();
     void takeTyping(InputField field, const QString& text);
     void applyEdit(InputField field, const QString& text);
@@ -74,6 +78,7 @@ private:
     void startOrStopRun();
     void startRun();
     void stopRun();
+    // The pause button, P (on a Russian layout the same key, З) or the Pause key.
     void togglePause();
     // The run's state shown: the controls locked or free, the buttons' captions,
     // the size lock and the caption; at its end the results and the end's beep.
@@ -83,12 +88,19 @@ private:
     // The results of the run at the moment shown: a stopped or paused run's
     // hold at that time and say so, a finished run's are its final ones.
     void showRunResult();
+    void showPauseCaption();
+    void showMomentControls();
+    void scrubTo(int count);
     // The load where the moment shown has it; during a run, where the motion
     // has it `fraction` of the way through the pause after that moment.
     void placeLoad();
     void moveLoad(double fraction);
     void lockRun(bool locked);
     void showChosenView();
+    // Shows or hides the pause button; shown, it takes the right half of the
+    // start button's place.
+    void showPauseButton(bool shown);
+    void placeRunButtons(const WindowLayout& layout);
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
     void beep(int units);
@@ -107,6 +119,10 @@ private:
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;
     QShortcut* m_stopShortcut = nullptr;
+    QPushButton* m_pauseButton = nullptr;
+    QShortcut* m_pauseShortcut = nullptr;
+    TimeScrubber* m_timeSlider = nullptr;
+    QLabel* m_timeLabel = nullptr;
     ParameterPanel* m_parameters = nullptr;
     CharacteristicsPanel* m_characteristics = nullptr;
     ViewChooser* m_chooser = nullptr;
