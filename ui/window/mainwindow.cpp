@@ -389,6 +389,8 @@ void MainWindow::showMomentControls()
 void MainWindow::scrubTo(int count)
 {
     m_run.scrub(static_cast<std::size_t>(std::max(count, 0)));
+    // Not live (a run going on, or none): the slider goes back to the moment.
+    showMomentControls();
 }
 
 void MainWindow::showMoment(std::size_t previous, std::size_t shown)

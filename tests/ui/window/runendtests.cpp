@@ -23,30 +23,6 @@ namespace {
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 
-// Whether the point lies under a text, which stays on top of the trace.
-bool underText(CanvasWidget* w, double t, double y)
-{
-    const std::vector<QRectF> boxes = w->canvas().textBoxes();
-    const QPointF p = w->canvas().toPixel(t, y);
-    return std::any_of(boxes.begin(), boxes.end(), [&](const QRectF& box) { return box.contains(p); });
-}
-
-// Samples 1 .. count (1-based) whose trace pixel does not show the trace's
-// colour, on the coordinate and the velocity graph, where no text lies over
-// it; every fifth sample is looked at.
-int tracedSamples(const WindowHarness& h, const std::vector<MotionSample>& samples, std::size_t count)
-{
-    CanvasWidget* coordinate = h.view("coordinateView");
-    CanvasWidget* velocity = h.view("velocityView");
-    int missing = 0;
-    for (std::size_t n = 0; n < count; n += 5) {
-        const MotionSample& s = samples[n];
-        missing += !underText(coordinate, s.t, s.x) && pixelAt(coordinate, s.t, s.x) != kRed;
-        missing += !underText(velocity, s.t, s.vx) && pixelAt(velocity, s.t, s.vx) != kBlue;
-    }
-    return missing;
-}
-
 void activate(const WindowHarness& h)
 {
     h.window->activateWindow();
