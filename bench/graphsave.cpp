@@ -58,7 +58,7 @@ ViewScene defaultRun()
     const MotionCharacteristics c = characteristicsOf(p);
     ViewScene scene;
     scene.view = 1;
-    scene.style = graphStyle(timeGraphs()[0]);
+    scene.style = graphStyle(viewGraphs()[0]);
     scene.ranges = computePlotRanges(p, c);
     scene.texts = test::windowTexts();
     scene.x0 = p.x0;

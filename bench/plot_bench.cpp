@@ -1,12 +1,12 @@
-// Cost of redrawing the five empty views (what every keystroke and resize does) and
-// of one sample of a run (a trace segment on every graph, a load move every
-// fifth sample).
+// Cost of redrawing the five empty views (what every keystroke and resize does),
+// of one sample of a run (a trace segment on every graph), and of drawing
+// every view of a long run at a moment at once (a resize after the run, a
+// step of the scrubber).
 
 #include "windowtexts.h"
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
-#include "plot/loadanimation.h"
 #include "plot/offscreenviews.h"
 #include "plot/rundrawing.h"
 #include "plot/viewtexts.h"
@@ -15,6 +15,7 @@
 #include "model/motion.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QGuiApplication>
 
@@ -32,7 +33,7 @@ struct Scene : OffscreenViews {
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Scene(QSize size) : OffscreenViews(size) {}
+    explicit Scene(QSize size, qreal zoom = 1) : OffscreenViews(size, zoom) {}
 
     void redraw(const ProblemParameters& p, const MotionCharacteristics& c)
     {
@@ -43,11 +44,15 @@ struct Scene : OffscreenViews {
         placement = drawFrames(strip(), graphCanvases, ranges, p.x0, texts);
     }
 
-    void drawPreambles(const ProblemParameters& p, const MotionCharacteristics& c)
+    // Every view at the moment `shown` of the run, drawn afresh, the images
+    // finished as a repaint reads them.
+    void redrawAt(const RunRecord& run, std::size_t shown)
     {
-        for (std::size_t i = 0; i < graphCanvases.size(); ++i)
-            drawRunPreamble(*graphCanvases[i], timeGraphs()[i], ranges, p, c, texts.legendStops,
-                            texts.legendExtremes);
+        redraw(run.parameters(), run.characteristics());
+        drawRunAt(graphCanvases, ranges, texts, run, shown);
+        placement = placedAt(placement, run.sample(shown).x);
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            benchmark::DoNotOptimize(graph(i).image().constBits());
     }
 };
 
@@ -73,24 +78,61 @@ void BM_DrawSample(benchmark::State& state)
     std::int64_t samples = 0;
     for (auto _ : state) {
         state.PauseTiming();
+        const RunRecord run(p, c);
         scene.redraw(p, c);
-        scene.drawPreambles(p, c);
-        LoadAnimation load(scene.placement);
-        MotionRun run(p, c);
-        std::vector<MotionSample> all;
-        while (run.next())
-            all.push_back(run.sample());
+        drawRunAt(scene.graphCanvases, scene.ranges, scene.texts, run, 0);
         state.ResumeTiming();
-        for (const MotionSample& s : all) {
-            benchmark::DoNotOptimize(drawSample(scene.graphCanvases, s));
-            load.follow(s.x);
+        for (std::size_t k = 1; k <= run.sampleCount(); ++k) {
+            benchmark::DoNotOptimize(drawTraces(scene.graphCanvases, run, k - 1, k));
+            benchmark::DoNotOptimize(placedAt(scene.placement, run.sample(k).x));
         }
-        samples += static_cast<std::int64_t>(all.size());
+        samples += static_cast<std::int64_t>(run.sampleCount());
     }
     state.counters["per_sample_us"] =
         benchmark::Counter(static_cast<double>(samples) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DrawSample)->Unit(benchmark::kMillisecond);
+
+// The start-up problem run to t = 10000 (396 214 samples), every view drawn
+// at zoom 2 in the views' rectangle of a 1920 x 1080 client area.
+constexpr QSize kFullHdViews(1900, 755);
+constexpr qreal kFullHdZoom = 2;
+
+const RunRecord& longRun()
+{
+    static const RunRecord run = [] {
+        ProblemParameters p = kStartupParameters;
+        p.duration = 10000;
+        return RunRecord(p, characteristicsOf(p));
+    }();
+    return run;
+}
+
+// A resize after the long run has ended: every view afresh at its end.
+void BM_DrawEndedLongRun(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    Scene scene(kFullHdViews, kFullHdZoom);
+    for (auto _ : state)
+        scene.redrawAt(run, run.sampleCount());
+    state.counters["samples"] = static_cast<double>(run.sampleCount());
+}
+BENCHMARK(BM_DrawEndedLongRun)->Unit(benchmark::kMillisecond);
+
+// A step of the scrubber on the ended long run: every view afresh at another
+// moment, the steps going from stop to stop and to the end in turn.
+void BM_ScrubLongRun(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    std::vector<std::size_t> moments = run.stopMoments();
+    moments.push_back(run.sampleCount() / 2);
+    moments.push_back(run.sampleCount());
+    Scene scene(kFullHdViews, kFullHdZoom);
+    std::size_t step = 0;
+    for (auto _ : state)
+        scene.redrawAt(run, moments[step++ % moments.size()]);
+}
+BENCHMARK(BM_ScrubLongRun)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
