@@ -1,16 +1,16 @@
 // dryfriction: a load on a spring sliding with dry friction, animated and
 // traced on graphs against time.
 
-#include "ui/application.h"
-#include "ui/applicationexit.h"
-#include "ui/commandline.h"
-#include "ui/desktopdocuments.h"
-#include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
-#include "ui/pacing.h"
-#include "ui/savefiledialog.h"
-#include "ui/systemclipboard.h"
-#include "ui/tone.h"
+#include "app/application.h"
+#include "app/commandline.h"
+#include "ui/platform/applicationexit.h"
+#include "ui/platform/desktopdocuments.h"
+#include "ui/platform/messageboxes.h"
+#include "ui/platform/savefiledialog.h"
+#include "ui/platform/systemclipboard.h"
+#include "ui/platform/tone.h"
+#include "ui/state/pacing.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 
 #include "fakes.h"
 
-#include "ui/mainwindow.h"
+#include "ui/window/mainwindow.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -11,9 +11,9 @@
 #include "benchwindow.h"
 #include "windowtexts.h"
 
-#include "ui/graphfiles.h"
-#include "ui/mainwindow.h"
-#include "ui/windowlayout.h"
+#include "ui/export/graphfiles.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/windowlayout.h"
 
 #include "plot/graphdescription.h"
 #include "plot/pngwriter.h"

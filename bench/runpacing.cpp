@@ -10,8 +10,8 @@
 
 #include "fakes.h"
 
-#include "ui/mainwindow.h"
-#include "ui/pacing.h"
+#include "ui/state/pacing.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -5,15 +5,15 @@
 // time and peak memory (see docs/performance.md). Needs a display (Xvfb) or
 // QT_QPA_PLATFORM=offscreen.
 
-#include "ui/application.h"
-#include "ui/applicationexit.h"
-#include "ui/desktopdocuments.h"
-#include "ui/mainwindow.h"
-#include "ui/messageboxes.h"
-#include "ui/pacing.h"
-#include "ui/savefiledialog.h"
-#include "ui/systemclipboard.h"
-#include "ui/tone.h"
+#include "app/application.h"
+#include "ui/platform/applicationexit.h"
+#include "ui/platform/desktopdocuments.h"
+#include "ui/platform/messageboxes.h"
+#include "ui/platform/savefiledialog.h"
+#include "ui/platform/systemclipboard.h"
+#include "ui/platform/tone.h"
+#include "ui/state/pacing.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

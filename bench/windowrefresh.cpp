@@ -3,14 +3,16 @@
 // offscreen platform with the recording fakes in place of the platform services. The
 // median of the single calls is reported as median_ms; "AndPaint" adds the repaint of
 // the window. BM_RunSample gives the cost of evaluating and drawing one sample of a run.
-// BM_ResizeWithEndedRun resizes the window to the size given after a default run has
-// ended, which draws that run again at the new size, and paints it.
+// BM_ResizeWithEndedRun resizes the window to the size given after a run has ended
+// (the default one, or one of the duration given as a third argument: t = 10000 has
+// about 400 000 samples), which draws that run again at the new size, and paints it.
 
 #include "benchwindow.h"
 
-#include "ui/mainwindow.h"
+#include "ui/window/mainwindow.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -70,6 +72,13 @@ void BM_ResizeWithEndedRun(benchmark::State& state)
 {
     const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     Window w(size);
+    if (state.range(2) > 0) {
+        auto* time = w.window->findChild<QLineEdit*>(QStringLiteral("timeEdit"));
+        time->setFocus();
+        time->selectAll();
+        QTest::keyClicks(time, QString::number(state.range(2)));
+        QTest::keyClick(time, Qt::Key_Return);
+    }
     auto* start = w.window->findChild<QWidget*>(QStringLiteral("startButton"));
     QTest::mouseClick(start, Qt::LeftButton);
     w.clock.fireAll();
@@ -91,7 +100,11 @@ void BM_ResizeWithEndedRun(benchmark::State& state)
 BENCHMARK(BM_RunSample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Refresh)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshAndPaint)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ResizeWithEndedRun)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResizeWithEndedRun)
+    ->Args({640, 537, 0})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 10000})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

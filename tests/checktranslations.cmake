@@ -3,7 +3,7 @@
 # lupdate, as the update_translations target does, and compares the two; an
 # up-to-date file comes out unchanged, whatever order its texts were added in.
 #   -DLUPDATE=... -DGENERATOR=.../GenerateLUpdateProject.cmake
-#   -DPROJECT_IN=<build>/ui/.lupdate/dryfriction_ui_project.cmake -DTS=<committed .ts> -DWORK=<scratch dir>
+#   -DPROJECT_IN=<build>/app/.lupdate/dryfriction_app_project.cmake -DTS=<committed .ts> -DWORK=<scratch dir>
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 execute_process(COMMAND ${CMAKE_COMMAND} -DIN_FILE=${PROJECT_IN} -DOUT_FILE=${WORK}/project.json -P ${GENERATOR}

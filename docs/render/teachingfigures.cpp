@@ -1,6 +1,6 @@
 #include "teachingfigures.h"
 
-#include "ui/captions.h"
+#include "ui/text/captions.h"
 
 #include "plot/animationstrip.h"
 #include "plot/frames.h"

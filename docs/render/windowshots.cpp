@@ -1,7 +1,7 @@
 #include "windowshots.h"
 
-#include "ui/mainwindow.h"
-#include "ui/services.h"
+#include "ui/platform/services.h"
+#include "ui/window/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "upravtable.h"
 
-#include "ui/rulemessages.h"
+#include "ui/text/rulemessages.h"
 
 #include "model/inputrules.h"
 #include "model/parameters.h"

@@ -5,7 +5,7 @@
 // records what the window asked of it so a test can check texts, beeps,
 // documents, pauses and exits.
 
-#include "ui/services.h"
+#include "ui/platform/services.h"
 
 #include <QDir>
 #include <QImage>

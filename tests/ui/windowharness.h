@@ -8,8 +8,8 @@
 
 #include "fakes.h"
 
-#include "ui/canvaswidget.h"
-#include "ui/mainwindow.h"
+#include "ui/parts/canvaswidget.h"
+#include "ui/window/mainwindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,0 +1,146 @@
+// The parts the window is assembled from, each on its own: the problem in
+// force and what follows from it, the chooser of the view, and the views.
+
+#include "windowharness.h"
+
+#include "ui/parts/viewchooser.h"
+#include "ui/parts/viewstack.h"
+#include "ui/state/problemstate.h"
+#include "ui/text/captions.h"
+#include "ui/window/windowlayout.h"
+
+#include "model/motion.h"
+
+#include <QGroupBox>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace dryfriction::test {
+namespace {
+
+void expectDerivedFrom(const ProblemState& problem, const ProblemParameters& p)
+{
+    EXPECT_EQ(problem.parameters(), p);
+    EXPECT_EQ(problem.characteristics(), characteristicsOf(p));
+    EXPECT_EQ(problem.ranges(), computePlotRanges(p, characteristicsOf(p)));
+}
+
+// It starts with the start-up problem. Every change is announced, also one to
+// the same values, and whoever hears it already finds the characteristics and
+// ranges that follow.
+TEST(ProblemState, EveryChangeIsAnnouncedWithWhatFollowsFromIt)
+{
+    ProblemState problem;
+    expectDerivedFrom(problem, kStartupParameters);
+    ProblemParameters slower = kStartupParameters;
+    slower.mass = 0.4;
+    ProblemParameters atRest = kStartupParameters;
+    atRest.v0 = 0;
+    ProblemParameters longer = kStartupParameters;
+    longer.duration = 10000;
+
+    std::vector<MotionCharacteristics> heard;
+    QObject::connect(&problem, &ProblemState::changed,
+                     [&] { heard.push_back(problem.characteristics()); });
+    const ProblemParameters sequence[] = {slower, atRest, atRest, longer, kStartupParameters};
+    for (const ProblemParameters& p : sequence) {
+        problem.setParameters(p);
+        expectDerivedFrom(problem, p);
+    }
+    ASSERT_EQ(heard.size(), std::size(sequence));
+    for (std::size_t i = 0; i < heard.size(); ++i)
+        EXPECT_EQ(heard[i], characteristicsOf(sequence[i])) << i;
+    EXPECT_NE(heard[0].omega, heard[4].omega);  // the changes did change something
+}
+
+// The parts on a client area of their own, laid out as the window does it.
+struct Client {
+    QWidget client;
+    Client()
+    {
+        client.resize(MainWindow::kClientWidth, MainWindow::kClientHeight);
+        client.show();
+        (void)QTest::qWaitForWindowExposed(&client);
+    }
+};
+
+TEST(ViewChooser, AnOptionChosenSelectsExactlyItsView)
+{
+    Client c;
+    ViewChooser chooser(&c.client);
+    chooser.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, 6));
+    QSignalSpy chosen(&chooser, &ViewChooser::viewChosen);
+    EXPECT_EQ(chooser.currentView(), 0);
+    EXPECT_EQ(chooser.frame()->objectName(), QStringLiteral("viewChooser"));
+
+    for (const int view : {3, 1, 5, 4, 0, 2}) {
+        SCOPED_TRACE(view);
+        QRadioButton* option = chooser.option(view);
+        EXPECT_EQ(option->objectName(), QString::fromLatin1(kOptionNames[view]));
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(20, option->height() / 2));
+        EXPECT_EQ(chooser.currentView(), view);
+        ASSERT_FALSE(chosen.isEmpty());
+        EXPECT_EQ(chosen.takeLast().at(0).toInt(), view);
+        EXPECT_TRUE(chosen.isEmpty());  // once, for the option chosen only
+        for (int other = 0; other < 6; ++other)
+            EXPECT_EQ(chooser.option(other)->isChecked(), other == view) << other;
+    }
+    // The option already chosen, clicked again, chooses nothing new.
+    QTest::mouseClick(chooser.option(2), Qt::LeftButton, {}, QPoint(20, chooser.option(2)->height() / 2));
+    EXPECT_TRUE(chosen.isEmpty());
+}
+
+TEST(ViewStack, ShowsExactlyTheViewOfTheIndex)
+{
+    Client c;
+    ViewStack views(&c.client);
+    ASSERT_EQ(views.count(), 6);
+    EXPECT_EQ(views.strip(), views.view(0));
+    for (int i = 0; i < views.count(); ++i)
+        EXPECT_EQ(views.view(i)->objectName(), QString::fromLatin1(kViewNames[i])) << i;
+    for (const int shown : {2, 0, 5, 4, 1, 3}) {
+        views.showOnly(shown);
+        for (int i = 0; i < views.count(); ++i)
+            EXPECT_EQ(views.view(i)->isVisible(), i == shown) << shown << " " << i;
+    }
+}
+
+// A sample extends the trace of every graph, the hidden ones included, and
+// leaves the strip alone; the load moves only when told.
+TEST(ViewStack, SampleReachesEveryGraphShownOrNot)
+{
+    Client c;
+    ProblemState problem;
+    ViewStack views(&c.client);
+    views.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, views.count()));
+    views.showOnly(2);
+    views.clear();
+    const ViewTexts texts = viewTexts(QStringLiteral("."));
+    views.drawFrames(problem.ranges(), problem.parameters().x0, texts);
+    views.drawRunPreamble(problem.ranges(), problem.parameters(), problem.characteristics(), texts);
+    ASSERT_TRUE(views.strip()->setup().has_value());
+    const SetupPlacement setup = *views.strip()->setup();
+
+    std::vector<QImage> before;
+    for (int i = 0; i < views.count(); ++i)
+        before.push_back(views.view(i)->canvas().image());
+    MotionRun run(problem.parameters(), problem.characteristics());
+    for (int n = 0; n < 40 && run.next(); ++n)
+        views.drawSample(run.sample());
+
+    EXPECT_EQ(views.strip()->canvas().image(), before[0]);
+    for (int i = 1; i < views.count(); ++i)
+        EXPECT_NE(views.view(i)->canvas().image(), before[i]) << kViewNames[i];
+    EXPECT_EQ(*views.strip()->setup(), setup);
+
+    SetupPlacement moved = setup;
+    moved.loadLeft += 1;
+    views.moveSetup(moved);
+    EXPECT_EQ(*views.strip()->setup(), moved);
+}
+
+}  // namespace
+}  // namespace dryfriction::test

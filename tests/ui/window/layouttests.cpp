@@ -1,0 +1,209 @@
+// The layout: where every control lands at the initial client size and after
+// a resize, tiny client areas, and the choice of the view shown.
+
+#include "windowharness.h"
+
+#include "ui/window/windowlayout.h"
+
+#include <QGroupBox>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace dryfriction::test {
+namespace {
+
+struct Place {
+    const char* name;
+    QRect expected;
+};
+
+// At 640 x 537: the band of seven rows at the bottom, the views above it.
+const Place kPlaces640x537[] = {
+    {"parametersTitle", {10, 257, 154, 25}},
+    {"massCaption", {10, 292, 70, 25}},
+    {"massEdit", {80, 292, 70, 25}},
+    {"stiffnessCaption", {10, 327, 70, 25}},
+    {"stiffnessEdit", {80, 327, 70, 25}},
+    {"frictionCaption", {10, 362, 70, 25}},
+    {"frictionEdit", {80, 362, 70, 25}},
+    {"coordinateCaption", {10, 397, 70, 25}},
+    {"coordinateEdit", {80, 397, 70, 25}},
+    {"velocityCaption", {10, 432, 70, 25}},
+    {"velocityEdit", {80, 432, 70, 25}},
+    {"timeCaption", {10, 467, 70, 25}},
+    {"timeEdit", {80, 467, 70, 25}},
+    {"characteristicsTitle", {174, 257, 140, 25}},
+    {"frequencyLabel", {170, 292, 133, 25}},
+    {"periodLabel", {170, 327, 133, 25}},
+    {"zoneHalfWidthLabel", {170, 397, 133, 25}},
+    {"velocityScaleLabel", {170, 432, 133, 25}},
+    {"finalStopLabel", {170, 467, 133, 25}},
+    {"firstStopLabel", {170, 502, 133, 25}},
+    {"amplitudeLabel", {328, 397, 133, 25}},
+    {"finalCoordinateLabel", {328, 432, 133, 25}},
+    {"pathLabel", {328, 467, 133, 25}},
+    {"startButton", {471, 292, 140, 25}},
+    {"viewChooser", {471, 327, 140, 125}},
+    {"animationView", {10, 10, 620, 212}},
+    {"coordinateView", {10, 10, 620, 212}},
+    {"velocityView", {10, 10, 620, 212}},
+    {"energyView", {10, 10, 620, 212}},
+    {"pathView", {10, 10, 620, 212}},
+    // 12.5 and 17.5 round half up; the value stays centred under the bar and
+    // starts where the bar ends.
+    {"slowdownBar", {10, 232, 620, 13}},
+    {"slowdownValue", {311, 245, 18, 25}},
+};
+
+TEST(Layout, ControlsAtTheInitialClientSize)
+{
+    WindowHarness h;
+    ASSERT_EQ(h.window->clientArea()->size(), QSize(640, 537));
+    for (const Place& p : kPlaces640x537)
+        EXPECT_EQ(h.child<QWidget>(p.name)->geometry(), p.expected) << p.name;
+    // The option buttons stand one under another inside the frame, all as wide.
+    int lastTop = 0;
+    for (const char* name : kOptionNames) {
+        const QRect r = h.child<QWidget>(name)->geometry();
+        EXPECT_GT(r.top(), lastTop) << name;
+        EXPECT_LE(r.bottom(), 125) << name;
+        EXPECT_EQ(r.width(), 132) << name;
+        lastTop = r.top();
+    }
+    // Each view's image is as large as the view.
+    for (const char* name : kViewNames)
+        EXPECT_EQ(h.view(name)->canvas().logicalSize(), QSize(620, 212)) << name;
+}
+
+// The views take what the band and the slowdown bar leave; a client area too
+// small for the band gives views of size 0 and the bar right under them.
+TEST(Layout, ViewsAndSlowdownFollowTheClientSize)
+{
+    struct Case {
+        QSize client;
+        LayoutRect views, slowdownBar, slowdownValue;
+        float bandTop;
+    };
+    const Case cases[] = {
+        {{1000, 800}, {10, 10, 980, 475}, {10, 495, 980, 12.5f}, {491.25f, 507.5f, 17.5f, 25}, 520},
+        {{640, 300}, {10, 10, 620, 0}, {10, 20, 620, 12.5f}, {311.25f, 32.5f, 17.5f, 25}, 20},
+        {{1, 1}, {10, 10, 0, 0}, {10, 20, 0, 12.5f}, {1.25f, 32.5f, 17.5f, 25}, -279},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.client.width() << "x" << c.client.height());
+        const WindowLayout f =
+            computeLayout(static_cast<float>(c.client.width()), static_cast<float>(c.client.height()), 6);
+        EXPECT_EQ(f.views, c.views);
+        EXPECT_EQ(f.slowdownBar, c.slowdownBar);
+        EXPECT_EQ(f.slowdownValue, c.slowdownValue);
+        EXPECT_FLOAT_EQ(f.parametersTitle.top, c.bandTop);
+        // Row 7 of the band ends 10 above the bottom edge.
+        EXPECT_FLOAT_EQ(f.firstStop.top + f.firstStop.height, static_cast<float>(c.client.height()) - 10);
+    }
+}
+
+// The chooser's frame, with its six options one under another, stands in the
+// band at any client size, under the start button and above the band's last row.
+TEST(Layout, ChooserStaysInTheBandAtAnySize)
+{
+    WindowHarness h;
+    for (const QSize size : {QSize(640, 537), QSize(1920, 1080), QSize(800, 600)}) {
+        SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+        h.window->clientArea()->resize(size);
+        const QRect frame = h.child<QWidget>("viewChooser")->geometry();
+        EXPECT_EQ(frame.height(), 125);
+        EXPECT_EQ(frame.top(), h.field("stiffnessEdit")->geometry().top());
+        const QRect path = h.child<QWidget>("pathOption")->geometry();
+        const QRect phase = h.child<QWidget>("phaseOption")->geometry();
+        EXPECT_GT(phase.top(), path.bottom());
+        EXPECT_EQ(phase.left(), path.left());
+        EXPECT_LE(phase.bottom(), frame.height());
+        EXPECT_LT(frame.bottom(), h.label("firstStopLabel")->geometry().top());
+    }
+}
+
+TEST(Layout, ResizeRelaysOutRefillsTheFieldsAndClearsTheResults)
+{
+    WindowHarness h;
+    h.click(h.label("finalCoordinateLabel"));
+    ASSERT_NE(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    h.window->clientArea()->resize(700, 600);
+    EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    EXPECT_EQ(h.label("pathLabel")->text(), QStringLiteral("П_end="));
+    EXPECT_EQ(h.field("timeEdit")->text(), QStringLiteral(" 20"));
+    EXPECT_EQ(h.child<QWidget>("parametersTitle")->geometry(), QRect(10, 320, 154, 25));
+    EXPECT_EQ(h.view("animationView")->geometry(), QRect(10, 10, 680, 275));
+    EXPECT_EQ(h.view("pathView")->canvas().logicalSize(), QSize(680, 275));
+}
+
+// Exactly one view is shown; the slowdown bar and its value only with the strip.
+TEST(ViewChoice, EachOptionShowsItsView)
+{
+    WindowHarness h;
+    const char* const controls[] = {"animationView", "coordinateView", "velocityView", "energyView",
+                                    "pathView",      "phaseView",      "slowdownBar",  "slowdownValue"};
+    struct Row {
+        const char* option;
+        bool shown[8];
+    };
+    const Row rows[] = {
+        {"coordinateOption", {false, true, false, false, false, false, false, false}},
+        {"velocityOption", {false, false, true, false, false, false, false, false}},
+        {"energyOption", {false, false, false, true, false, false, false, false}},
+        {"pathOption", {false, false, false, false, true, false, false, false}},
+        {"phaseOption", {false, false, false, false, false, true, false, false}},
+        {"animationOption", {true, false, false, false, false, false, true, true}},
+        {"animationOption", {true, false, false, false, false, false, true, true}},  // again: no change
+    };
+    auto visibility = [&] {
+        std::vector<bool> v;
+        for (const char* c : controls)
+            v.push_back(h.child<QWidget>(c)->isVisible());
+        return v;
+    };
+    EXPECT_EQ(visibility(), std::vector<bool>(std::begin(rows[5].shown), std::end(rows[5].shown)));
+    for (const Row& row : rows) {
+        h.choose(row.option);
+        EXPECT_TRUE(h.child<QRadioButton>(row.option)->isChecked()) << row.option;
+        EXPECT_EQ(visibility(), std::vector<bool>(std::begin(row.shown), std::end(row.shown))) << row.option;
+    }
+    // A refresh keeps the choice.
+    h.choose("energyOption");
+    h.window->refresh();
+    EXPECT_TRUE(h.view("energyView")->isVisible());
+    EXPECT_FALSE(h.slowdownBar()->isVisible());
+}
+
+TEST(ViewChoice, SlowdownSurvivesHidingTheBar)
+{
+    WindowHarness h;
+    QScrollBar* bar = h.slowdownBar();
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(h.label("slowdownValue")->text(), QStringLiteral("7"));
+    h.choose("coordinateOption");
+    EXPECT_FALSE(bar->isVisible());
+    h.choose("animationOption");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(h.label("slowdownValue")->text(), QStringLiteral("7"));
+    EXPECT_EQ(h.window->slowdown(), 7);
+}
+
+TEST(ViewChoice, HiddenGraphKeepsItsImage)
+{
+    WindowHarness h;
+    CanvasWidget* graph = h.view("coordinateView");
+    const QImage before = graph->canvas().image();
+    graph->canvas().line(0, 0, 20, 0, Qt::red);  // drawn while hidden
+    ASSERT_NE(graph->canvas().image(), before);
+    h.choose("coordinateOption");
+    ASSERT_TRUE(graph->isVisible());
+    const QImage shown = graph->grab().toImage();
+    const QImage drawn = graph->canvas().image();
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), drawn.convertToFormat(QImage::Format_RGB32));
+}
+
+}  // namespace
+}  // namespace dryfriction::test

@@ -1,0 +1,388 @@
+#include "ui/window/mainwindow.h"
+
+#include "ui/export/resultexport.h"
+#include "ui/parts/canvaswidget.h"
+#include "ui/parts/characteristicspanel.h"
+#include "ui/parts/parameterpanel.h"
+#include "ui/parts/slowdownbar.h"
+#include "ui/parts/viewchooser.h"
+#include "ui/parts/viewstack.h"
+#include "ui/text/captions.h"
+#include "ui/text/rulemessages.h"
+#include "ui/window/accessibility.h"
+#include "ui/window/authorswindow.h"
+#include "ui/window/controlstyle.h"
+#include "ui/window/programmenus.h"
+#include "ui/window/windowlayout.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QShortcut>
+
+namespace dryfriction {
+
+namespace {
+
+// The tone is 880 Hz; its length is counted in units of 12 ms.
+constexpr int kToneHz = 880;
+constexpr int kToneUnitMs = 12;
+constexpr int kErrorBeep = 25;  // 300 ms, for a rejected value
+constexpr int kEndBeep = 50;    // 600 ms, at the end of a run
+
+constexpr QColor kForegroundRed{255, 0, 0};
+
+}  // namespace
+
+MainWindow::MainWindow(Services services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      m_services(services),
+      m_run(*services.clock)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(restCaption());
+
+    // The client area: light grey with a red foreground and a large window
+    // font, though nothing is drawn on it; every control sets its own.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("clientArea"));
+    setColors(m_client, kPanelColor, kForegroundRed);
+    m_client->setFont(sansFont(24));
+    setCentralWidget(m_client);
+
+    // The start button comes first: it is first in the tab order and has the
+    // focus when the window opens.
+    m_startButton = new QPushButton(tr("ПУСК"), m_client);
+    m_startButton->setObjectName(QStringLiteral("startButton"));
+    m_startButton->setToolTip(tr("запуск установки"));
+    m_startButton->setFont(sansFont(8.25, true));
+    m_startButton->setFocus();
+
+    m_parameters = new ParameterPanel(m_client);
+    m_characteristics = new CharacteristicsPanel(m_client, m_problem);
+    m_chooser = new ViewChooser(m_client);
+    m_views = new ViewStack(m_client);
+    createSlowdown();
+
+    QWidget* previous = m_startButton;
+    for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
+                         InputField::V0, InputField::Time}) {
+        QWidget::setTabOrder(previous, m_parameters->field(f));
+        previous = m_parameters->field(f);
+    }
+    // Tab enters the view options at the chosen one, arrows move among them.
+    for (int view = 0; view < m_views->count(); ++view) {
+        QWidget::setTabOrder(previous, m_chooser->option(view));
+        previous = m_chooser->option(view);
+    }
+    QWidget::setTabOrder(previous, m_slowdownBar);
+    QWidget::setTabOrder(m_slowdownBar, m_characteristics->finalCoordinateLabel());
+    QWidget::setTabOrder(m_characteristics->finalCoordinateLabel(), m_characteristics->pathLabel());
+
+    // Esc stops a run, as the start button does while it reads "СТОП".
+    m_stopShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_stopShortcut->setEnabled(false);
+
+    m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
+    m_results = new ResultExport(*this, *m_views, m_problem, *m_services.messages, *m_services.files,
+                                 *m_services.clipboard);
+    m_menus->addResultCommands(*m_results);
+    connectParts();
+
+    // Nothing is computed until the first resize of the client area, which
+    // comes when the window is shown. The menu bar lies outside the client
+    // area, so the window is taller by it.
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    m_client->resize(kClientWidth, kClientHeight);
+    nameForScreenReaders(*this);
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::restCaption()
+{
+    return tr("Моделирование колебаний при сухом трении");
+}
+
+QWidget* MainWindow::authorsWindow() const
+{
+    return m_menus->authorsWindow();
+}
+
+// The slowdown: whole values 1 (left) to 9 (right). Its change comes on a
+// click, a key, or when the thumb is released, not while it is dragged.
+void MainWindow::createSlowdown()
+{
+    m_slowdownBar = new SlowdownBar(m_client);
+    m_slowdownBar->setObjectName(QStringLiteral("slowdownBar"));
+    m_slowdownBar->setRange(RunController::kMinSlowdown, RunController::kMaxSlowdown);
+    m_slowdownBar->setSingleStep(1);
+    m_slowdownBar->setPageStep(1);
+    m_slowdownBar->setValue(m_run.slowdown());
+    m_slowdownBar->setTracking(false);
+
+    m_slowdownValue = makeLabel(new QLabel(m_client), "slowdownValue", tr("Замедление времени"), serifFont(11.25),
+                                kPanelColor, Qt::black);
+    m_slowdownValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+void MainWindow::connectParts()
+{
+    m_client->installEventFilter(this);
+    connect(&m_problem, &ProblemState::changed, this, &MainWindow::showNewProblem);
+    connect(m_parameters, &ParameterPanel::typed, this, &MainWindow::takeTyping);
+    connect(m_parameters, &ParameterPanel::completed, this, &MainWindow::applyEdit);
+    connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
+    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
+    connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
+    connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
+    connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
+    connect(&m_run, &RunController::sampleTaken, m_views, &ViewStack::drawSample);
+    connect(&m_run, &RunController::loadMoved, m_views, &ViewStack::moveSetup);
+    connect(&m_run, &RunController::finished, this, &MainWindow::finishRun);
+}
+
+void MainWindow::refresh()
+{
+    const WindowLayout layout = computeLayout(static_cast<float>(m_client->width()),
+                                              static_cast<float>(m_client->height()), m_views->count());
+    m_parameters->place(layout);
+    m_characteristics->place(layout);
+    place(m_startButton, layout.startButton);
+    m_chooser->place(layout);
+    m_views->place(layout);
+    place(m_slowdownBar, layout.slowdownBar);
+    place(m_slowdownValue, layout.slowdownValue);
+    showChosenView();
+
+    const ProblemParameters& p = m_problem.parameters();
+    for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
+                         InputField::V0, InputField::Time}) {
+        // What the user is typing stays as typed until the field is left.
+        if (!m_parameters->isBeingTyped(f))
+            m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
+    }
+    m_slowdownValue->setText(QString::number(m_run.slowdown()));
+    // Rewriting a field whose text was not the canonical one is an edit, which
+    // forgets the last run: so the run is looked at only now.
+    if (m_endedRun)
+        showRunResult(*m_endedRun);
+    else
+        m_characteristics->resetResults();
+    m_characteristics->showCharacteristics();
+
+    const ViewTexts texts = viewTexts(localeDecimalPoint());
+    m_views->clear();
+    m_views->drawFrames(m_problem.ranges(), p.x0, texts);
+    if (m_endedRun)
+        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, m_endedRun->samples);
+}
+
+// The traces and results of a run belong to the problem it ran; any edit,
+// even one that stores the same values, starts afresh without them.
+void MainWindow::showNewProblem()
+{
+    m_endedRun.reset();
+    refresh();
+}
+
+// A key in a field: a value that passes the rules is applied at once and the
+// field keeps what was typed; one that more keys may still mend waits for the
+// user to leave the field; one no key can mend is a complete edit now, whose
+// correction is selected so that the next key starts a new number rather
+// than extend the correction into a value nobody typed.
+void MainWindow::takeTyping(InputField field, const QString& text)
+{
+    const TypingOutcome typed = typingOutcome(field, text.toStdString(), m_problem.parameters());
+    switch (typed.verdict) {
+    case TypingVerdict::Accepted:
+        m_problem.setParameters(typed.parameters);
+        break;
+    case TypingVerdict::Waiting:
+        break;
+    case TypingVerdict::Rejected:
+        applyEdit(field, text);
+        m_parameters->replaceTyping(field);
+        break;
+    }
+}
+
+// A complete edit, when the user is done with a field: the text is read,
+// checked, corrected with a message when it makes no sense, and the field
+// shows the canonical text of what was stored; then the problem is applied.
+void MainWindow::applyEdit(InputField field, const QString& text)
+{
+    const EditOutcome outcome = applyFieldText(field, text.toStdString(), m_problem.parameters());
+    for (const EditPass& pass : outcome.passes) {
+        if (pass.correction) {
+            if (pass.correction->beep)
+                beep(kErrorBeep);
+            m_services.messages->inform(this, tr("Ошибка"), ruleMessage(pass.correction->rule));
+        }
+        m_parameters->showText(field, QString::fromStdString(pass.text));
+    }
+    m_problem.setParameters(outcome.parameters);
+}
+
+void MainWindow::startOrStopRun()
+{
+    if (m_run.isRunning())
+        stopRun();
+    else
+        startRun();
+}
+
+void MainWindow::startRun()
+{
+    if (m_run.isRunning())
+        return;
+
+    // The run starts from what the fields show.
+    m_parameters->completeTyping();
+    showRunning(true);
+    // Results reset, graphs without traces.
+    m_endedRun.reset();
+    refresh();
+    m_runClientSize = m_client->size();
+
+    // The graphs' frames are drawn once more over the fresh ones, which gives
+    // their text during a run the weight it has always had.
+    const ViewTexts texts = viewTexts(localeDecimalPoint());
+    m_views->redrawGraphFrames(m_problem.ranges(), texts);
+    m_views->drawRunPreamble(m_problem.ranges(), m_problem.parameters(), m_problem.characteristics(), texts);
+    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup());
+}
+
+// Stopped, a run keeps what it drew and shows the results of its last sample,
+// at the time of that sample; the end's beep is left out, the user having
+// asked for the stop.
+void MainWindow::stopRun()
+{
+    if (!m_run.isRunning())
+        return;
+    endRun(m_run.stop(), false);
+}
+
+void MainWindow::finishRun(const RunResult& result)
+{
+    endRun(result, true);
+}
+
+void MainWindow::endRun(const RunResult& result, bool finished)
+{
+    m_endedRun = EndedRun{m_run.samplesTaken(), result, !finished};
+    showRunResult(*m_endedRun);
+    if (finished)
+        beep(kEndBeep);
+    showRunning(false);
+    // A window manager that ignores the lock may have resized the window
+    // meanwhile: the controls are laid out for the new size only now.
+    if (m_client->size() != m_runClientSize)
+        refresh();
+    emit runFinished();
+}
+
+// A stopped run's results hold at the stop time and say so.
+void MainWindow::showRunResult(const EndedRun& run)
+{
+    if (run.stopped)
+        m_characteristics->showStoppedResult(run.result);
+    else
+        m_characteristics->showRunResult(run.result);
+}
+
+// Running, the fields are locked and the start button stops the run; the size
+// is locked too while the run draws, the window staying where it is.
+void MainWindow::showRunning(bool running)
+{
+    if (running) {
+        m_parameters->setEditable(false);
+        m_startButton->setText(tr("СТОП"));
+        m_startButton->setToolTip(tr("остановка установки (Esc)"));
+        m_stopShortcut->setEnabled(true);
+        lockSize(true);
+        setWindowTitle(tr("При работе размер окна изменить нельзя!"));
+    } else {
+        m_stopShortcut->setEnabled(false);
+        m_parameters->setEditable(true);
+        m_startButton->setText(tr("ПУСК"));
+        m_startButton->setToolTip(tr("запуск установки"));
+        lockSize(false);
+        setWindowTitle(restCaption());
+    }
+    m_startButton->setAccessibleDescription(m_startButton->toolTip());
+}
+
+// Exactly one view is shown; the slowdown bar and its value only with the
+// animation, the only view a run paces visibly.
+void MainWindow::showChosenView()
+{
+    const int view = m_chooser->currentView();
+    m_views->showOnly(view);
+    m_slowdownBar->setVisible(view == 0);
+    m_slowdownValue->setVisible(view == 0);
+}
+
+// Also during a run: the new value governs the pause after the next sample.
+void MainWindow::setSlowdown(int slowdown)
+{
+    m_run.setSlowdown(slowdown);
+    m_slowdownValue->setText(QString::number(slowdown));
+}
+
+// Locked, the window cannot be resized but stays shown and in place (changing
+// the window flags would hide and re-create it). update() gets the new size
+// hints to the window system at once.
+void MainWindow::lockSize(bool locked)
+{
+    if (locked) {
+        setFixedSize(size());
+    } else {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    update();
+}
+
+// Returns when the tone has ended.
+void MainWindow::beep(int units)
+{
+    m_services.tone->play(kToneHz, units * kToneUnitMs);
+}
+
+// Closing asks first. Yes ends the program at once, a run and the authors
+// window with it; No keeps everything as it was.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_exiting) {
+        event->accept();
+        return;
+    }
+    if (!m_services.messages->askYesNo(this, tr("На Выход"), tr("Вы абсолютно уверены?"))) {
+        event->ignore();
+        return;
+    }
+    m_exiting = true;
+    m_run.stop();
+    if (QWidget* authors = authorsWindow())
+        authors->close();
+    event->accept();
+    m_services.exit->exitProgram();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A resize of the client area relays out and redraws everything. During
+    // a run the window is locked against resizing; should a resize come
+    // through all the same, it is not allowed to wipe the traces being drawn:
+    // the controls keep their places until the run ends.
+    if (watched == m_client && event->type() == QEvent::Resize && !m_run.isRunning())
+        refresh();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace dryfriction

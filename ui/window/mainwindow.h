@@ -1,0 +1,117 @@
+#pragma once
+
+#include "ui/platform/services.h"
+#include "ui/state/problemstate.h"
+#include "ui/state/runcontroller.h"
+
+#include "model/inputrules.h"
+#include "model/motion.h"
+
+#include <QMainWindow>
+
+#include <cstddef>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QShortcut;
+
+namespace dryfriction {
+
+class CharacteristicsPanel;
+class ParameterPanel;
+class ProgramMenus;
+class ResultExport;
+class ViewChooser;
+class ViewStack;
+
+// The main window: the problem's parameters, its characteristics, the views
+// and the start of a run. It applies the user's edits to the problem, lays
+// itself out at any size, starts and stops runs and shows what they report.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const ProblemState& problem() const { return m_problem; }
+    int slowdown() const { return m_run.slowdown(); }
+    bool isRunning() const { return m_run.isRunning(); }
+
+    // The client area (everything below the menu bar), where the controls live.
+    QWidget* clientArea() const { return m_client; }
+    // The authors window, once it has been shown.
+    QWidget* authorsWindow() const;
+
+    // The window's caption at rest.
+    static QString restCaption();
+    // The initial size of the client area.
+    static constexpr int kClientWidth = 640;
+    static constexpr int kClientHeight = 537;
+
+    // Lays the window out for its size and shows the problem in force afresh:
+    // the fields' texts, the characteristics and the views; with the traces
+    // and results of the last run that ended, unless the problem changed since.
+    void refresh();
+
+signals:
+    // A run has ended, after its last sample or stopped by the user.
+    void runFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createSlowdown();
+    void connectParts();
+    void takeTyping(InputField field, const QString& text);
+    void applyEdit(InputField field, const QString& text);
+    void showNewProblem();
+    void startOrStopRun();
+    void startRun();
+    void stopRun();
+    void finishRun(const RunResult& result);
+    // The results shown, the window unlocked; `finished` (after the last
+    // sample rather than stopped) sounds the end's beep first.
+    void endRun(const RunResult& result, bool finished);
+    void showRunning(bool running);
+    void showChosenView();
+    void setSlowdown(int slowdown);
+    void lockSize(bool locked);
+    void beep(int units);
+
+    Services m_services;
+    ProblemState m_problem;
+    RunController m_run;
+    // Set once the exit is confirmed: the window then closes without asking again.
+    bool m_exiting = false;
+
+    // The last run that ended, with the problem still in force: how far it
+    // came and what it found. A resize draws it again; an edit forgets it.
+    struct EndedRun {
+        std::size_t samples = 0;
+        RunResult result;
+        bool stopped = false;  // by the user, before its last sample
+    };
+    std::optional<EndedRun> m_endedRun;
+    void showRunResult(const EndedRun& run);
+    // The client area's size when the running run was laid out.
+    QSize m_runClientSize;
+
+    QWidget* m_client = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QShortcut* m_stopShortcut = nullptr;
+    ParameterPanel* m_parameters = nullptr;
+    CharacteristicsPanel* m_characteristics = nullptr;
+    ViewChooser* m_chooser = nullptr;
+    ViewStack* m_views = nullptr;
+    QScrollBar* m_slowdownBar = nullptr;
+    QLabel* m_slowdownValue = nullptr;
+    ProgramMenus* m_menus = nullptr;
+    ResultExport* m_results = nullptr;
+};
+
+}  // namespace dryfriction
