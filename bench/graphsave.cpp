@@ -22,6 +22,7 @@
 
 #include "model/characteristics.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,8 +63,7 @@ ViewScene defaultRun()
     scene.ranges = computePlotRanges(p, c);
     scene.texts = test::windowTexts();
     scene.x0 = p.x0;
-    scene.graphFramePasses = 2;
-    scene.run = ViewScene::Run{p, c, 796};
+    scene.run = ViewScene::Run{std::make_shared<const RunRecord>(p, c), 796};
     return scene;
 }
 

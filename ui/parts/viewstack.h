@@ -4,17 +4,14 @@
 #include "plot/viewscene.h"
 #include "plot/viewtexts.h"
 
-#include "model/characteristics.h"
-#include "model/motion.h"
-#include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QImage>
 #include <QObject>
 
 #include <cstddef>
-#include <optional>
-
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -26,8 +23,8 @@ class CanvasWidget;
 class GraphReadout;
 struct WindowLayout;
 
-// The views in one place, by their index in the view catalog: the animation
-// strip at 0, then the graphs in the order of timeGraphs(). One view is
+// The views in one place, by their index in the view table: the animation
+// strip at 0, then the graphs in the order of viewGraphs(). One view is
 // shown at a time, all of them in the same rectangle; hidden ones keep
 // their images, so a run draws on every graph whichever is shown.
 class ViewStack : public QObject {
@@ -52,20 +49,19 @@ public:
     // The empty views of a problem: scales, the strip with the set-up at x0,
     // the graphs' frames.
     void drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts);
-    // The graphs' scales and frames once more, over what they show.
-    void redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts);
-    // What a run draws on the graphs before its first sample.
-    void drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                         const ViewTexts& texts);
-    // What a run had drawn after its first `sampleCount` samples, at once, over
-    // the empty views of its problem: the graphs' frames once more, as the run
-    // drew them, the preamble and the traces; the load where the run left it.
-    void replayRun(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                   const ViewTexts& texts, std::size_t sampleCount);
-    // Extends every graph's trace to the sample and repaints what changed of the one shown.
-    void drawSample(const MotionSample& s);
-    // Moves the set-up on the strip and repaints the strip where it was and where it is.
-    void moveSetup(const SetupPlacement& placement);
+    // The run the views show, at its moment shown, over the empty views of
+    // its problem (drawFrames): the graphs' frames once more, as the start of
+    // a run draws them, the preamble and the traces, at once whatever the
+    // run's length; the load at the moment's place. The record is shared,
+    // never copied; the views read its moment from it from now on.
+    void showRun(std::shared_ptr<const RunRecord> run);
+    // The run's moment shown went from `previous` to `shown`. One sample on
+    // extends every graph's traces by a segment and repaints what changed of
+    // the one shown; any other step draws the graphs afresh at the moment.
+    // The load goes to its place at the moment.
+    void showMoment(std::size_t previous, std::size_t shown);
+    // The run shown, if any.
+    const std::shared_ptr<const RunRecord>& run() const { return m_run; }
 
     // What the view shows, to be drawn afresh at another resolution.
     ViewScene scene(int index) const;
@@ -74,6 +70,8 @@ public:
 
 private:
     void updateShownGraphs();
+    // Moves the load on the strip to `x` and repaints the strip where it was and where it is.
+    void placeLoad(double x);
 
     std::vector<CanvasWidget*> m_views;
     // The graphs' canvases, in table order, for the drawing functions.
@@ -81,14 +79,12 @@ private:
     GraphReadout* m_readout = nullptr;
     int m_shown = 0;
 
-    // What has been drawn since the views were last cleared, so that a view
-    // can be drawn again: the frames, how often the graphs' frames were
-    // drawn, and the run on the graphs as far as it has come.
+    // What the frames are drawn from since the views were last cleared, and
+    // the run on the graphs, so that a view can be drawn again.
     PlotRanges m_ranges;
     ViewTexts m_texts;
     double m_x0 = 0;
-    int m_graphFramePasses = 0;
-    std::optional<ViewScene::Run> m_run;
+    std::shared_ptr<const RunRecord> m_run;
 };
 
 }  // namespace dryfriction

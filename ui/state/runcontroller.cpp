@@ -15,13 +15,12 @@ void RunController::setSlowdown(int slowdown)
     m_slowdown = slowdown;
 }
 
-void RunController::start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start)
+void RunController::start(const ProblemParameters& p, const MotionCharacteristics& c)
 {
     if (m_running)
         return;
     m_running = true;
     m_run.emplace(p, c);
-    m_load = LoadAnimation(start);
     takeSample();
 }
 
@@ -35,8 +34,6 @@ RunResult RunController::stop()
 void RunController::takeSample()
 {
     m_run->next();
-    if (m_load.follow(m_run->sample().x))
-        emit loadMoved(m_load.placement());
     emit sampleTaken(m_run->sample());
 
     // The clock may outlive the run's owner; a tick for a controller gone does nothing.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "plot/loadanimation.h"
-
 #include "model/characteristics.h"
 #include "model/motion.h"
 #include "model/parameters.h"
@@ -15,8 +13,7 @@ namespace dryfriction {
 
 class PacingClock;
 
-// A run of the simulation: it takes the samples one by one, moves the load,
-// and paces the samples so that the run can be watched: after every sample,
+// A run of the simulation: it takes the samples one by one and paces the samples so that the run can be watched: after every sample,
 // the last one included, the clock waits slowdown x 10 ms. The window starts
 // and stops a run and shows what it reports; between two samples the event
 // loop runs, so the window stays responsive without a nested loop or a busy
@@ -39,12 +36,11 @@ public:
     int slowdown() const { return m_slowdown; }
 
     bool isRunning() const { return m_running; }
-    // The samples the last run took (drawn, its load moved); 0 before any run.
+    // The samples the last run took (drawn, its load moved to them); 0 before any run.
     std::size_t samplesTaken() const { return m_run ? static_cast<std::size_t>(m_run->sampleCount()) : 0; }
 
-    // Starts a run of the problem with the load set out at `start`; the first
-    // sample is taken at once.
-    void start(const ProblemParameters& p, const MotionCharacteristics& c, const SetupPlacement& start);
+    // Starts a run of the problem; the first sample is taken at once.
+    void start(const ProblemParameters& p, const MotionCharacteristics& c);
     // Ends a run at once: the pending pause is cancelled, no further sample is
     // taken and finished() is not emitted. Returns the results of the last
     // sample taken (zero before any run).
@@ -53,8 +49,6 @@ public:
 signals:
     // Each sample, in order, before the pause that follows it.
     void sampleTaken(const dryfriction::MotionSample& sample);
-    // The load moved to a new place on the strip.
-    void loadMoved(const dryfriction::SetupPlacement& placement);
     // The pause after the last sample is over; the run has ended.
     void finished(const dryfriction::RunResult& result);
 
@@ -66,7 +60,6 @@ private:
     int m_slowdown = kStartupSlowdown;
     bool m_running = false;
     std::optional<MotionRun> m_run;
-    LoadAnimation m_load;
 };
 
 }  // namespace dryfriction

@@ -141,8 +141,14 @@ void MainWindow::connectParts()
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
-    connect(&m_run, &RunController::sampleTaken, m_views, &ViewStack::drawSample);
-    connect(&m_run, &RunController::loadMoved, m_views, &ViewStack::moveSetup);
+    // The controller's samples are the record's, one by one.
+    connect(&m_run, &RunController::sampleTaken, this, [this] {
+        if (!m_record)
+            return;
+        const std::size_t previous = m_record->shown();
+        m_record->setShown(m_run.samplesTaken());
+        m_views->showMoment(previous, m_record->shown());
+    });
     connect(&m_run, &RunController::finished, this, &MainWindow::finishRun);
 }
 
@@ -179,7 +185,7 @@ void MainWindow::refresh()
     m_views->clear();
     m_views->drawFrames(m_problem.ranges(), p.x0, texts);
     if (m_endedRun)
-        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, m_endedRun->samples);
+        m_views->showRun(m_record);
 }
 
 // The traces and results of a run belong to the problem it ran; any edit,
@@ -187,6 +193,7 @@ void MainWindow::refresh()
 void MainWindow::showNewProblem()
 {
     m_endedRun.reset();
+    m_record.reset();
     refresh();
 }
 
@@ -249,12 +256,13 @@ void MainWindow::startRun()
     refresh();
     m_runClientSize = m_client->size();
 
-    // The graphs' frames are drawn once more over the fresh ones, which gives
-    // their text during a run the weight it has always had.
-    const ViewTexts texts = viewTexts(localeDecimalPoint());
-    m_views->redrawGraphFrames(m_problem.ranges(), texts);
-    m_views->drawRunPreamble(m_problem.ranges(), m_problem.parameters(), m_problem.characteristics(), texts);
-    m_run.start(m_problem.parameters(), m_problem.characteristics(), *m_views->strip()->setup());
+    // Every sample of the run at once, from the same closed form and clock
+    // as the controller's; the views show its start: the graphs' frames once
+    // more over the fresh ones (which gives their text during a run the
+    // weight it has always had), the markers, the legend, the start points.
+    m_record = std::make_shared<RunRecord>(m_problem.parameters(), m_problem.characteristics());
+    m_views->showRun(m_record);
+    m_run.start(m_problem.parameters(), m_problem.characteristics());
 }
 
 // Stopped, a run keeps what it drew and shows the results of its last sample,
@@ -274,7 +282,7 @@ void MainWindow::finishRun(const RunResult& result)
 
 void MainWindow::endRun(const RunResult& result, bool finished)
 {
-    m_endedRun = EndedRun{m_run.samplesTaken(), result, !finished};
+    m_endedRun = EndedRun{result, !finished};
     showRunResult(*m_endedRun);
     if (finished)
         beep(kEndBeep);

@@ -6,10 +6,12 @@
 
 #include "model/inputrules.h"
 #include "model/motion.h"
+#include "model/runrecord.h"
 
 #include <QMainWindow>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -89,10 +91,12 @@ private:
     // Set once the exit is confirmed: the window then closes without asking again.
     bool m_exiting = false;
 
-    // The last run that ended, with the problem still in force: how far it
-    // came and what it found. A resize draws it again; an edit forgets it.
+    // The run running or last run, with the problem still in force: every
+    // sample it takes and the moment shown. The views read it; an edit
+    // forgets it.
+    std::shared_ptr<RunRecord> m_record;
+    // The last run that ended: what it found. A resize draws it again.
     struct EndedRun {
-        std::size_t samples = 0;
         RunResult result;
         bool stopped = false;  // by the user, before its last sample
     };

@@ -1,5 +1,4 @@
-// The run on its own, on the recording clock: the samples in order, the load
-// following every fifth of them, a pause of slowdown x 10 ms after every
+// The run on its own, on the recording clock: the samples in order, a pause of slowdown x 10 ms after every
 // sample, the end after the last pause with the last sample's results, and a
 // stop that ends everything at once.
 
@@ -21,14 +20,9 @@
 namespace dryfriction::test {
 namespace {
 
-constexpr double kWallX = -20;
-// Where the load stands when the run starts; only its size matters here.
-constexpr SetupPlacement kStart{9, -1, 2, 1, kWallX, -1, 28, 1};
-
 // What a run reported, in order.
 struct Reports {
     std::vector<MotionSample> samples;
-    std::vector<SetupPlacement> loads;
     std::vector<RunResult> results;
     // Set once the run has finished or been stopped; signals after that are late.
     bool ended = false;
@@ -39,10 +33,6 @@ struct Reports {
         QObject::connect(&run, &RunController::sampleTaken, [this](const MotionSample& s) {
             late += ended ? 1 : 0;
             samples.push_back(s);
-        });
-        QObject::connect(&run, &RunController::loadMoved, [this](const SetupPlacement& p) {
-            late += ended ? 1 : 0;
-            loads.push_back(p);
         });
         QObject::connect(&run, &RunController::finished, [this](const RunResult& r) {
             late += ended ? 1 : 0;
@@ -81,7 +71,7 @@ TEST(RunController, DefaultRunSampleByPauseToItsEnd)
     const std::vector<MotionSample> expected = modelSamples(problem);
     ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDefaultSamples));
 
-    run.start(problem.parameters(), problem.characteristics(), kStart);
+    run.start(problem.parameters(), problem.characteristics());
     // The first sample at once, then its pause.
     EXPECT_TRUE(run.isRunning());
     ASSERT_EQ(reports.samples.size(), 1U);
@@ -105,31 +95,6 @@ TEST(RunController, DefaultRunSampleByPauseToItsEnd)
     EXPECT_EQ(reports.late, 0);
 }
 
-// The load moves on the 6th, 11th, 16th ... sample, centred on its coordinate,
-// the spring stretched from the wall to it.
-TEST(RunController, LoadFollowsEveryFifthSample)
-{
-    FakeClock clock;
-    ProblemState problem;
-    RunController run(clock);
-    Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
-    clock.fireAll();
-
-    const std::vector<MotionSample> samples = modelSamples(problem);
-    std::vector<double> expectedCentres;
-    for (std::size_t n = 6; n <= samples.size(); n += 5)
-        expectedCentres.push_back(samples[n - 1].x);
-    ASSERT_EQ(reports.loads.size(), expectedCentres.size());
-    for (std::size_t i = 0; i < reports.loads.size(); ++i) {
-        const SetupPlacement& p = reports.loads[i];
-        EXPECT_NEAR(p.loadLeft + p.loadWidth / 2, expectedCentres[i], 1e-12) << "move " << i + 1;
-        EXPECT_EQ(p.loadWidth, kStart.loadWidth);
-        EXPECT_EQ(p.loadTop, kStart.loadTop);
-        EXPECT_NEAR(p.springLeft + p.springWidth, p.loadLeft, 1e-12) << "move " << i + 1;
-    }
-}
-
 // The pause after a sample is the slowdown in force when the sample is taken.
 TEST(RunController, PauseFollowsTheSlowdownAfterEverySample)
 {
@@ -137,7 +102,7 @@ TEST(RunController, PauseFollowsTheSlowdownAfterEverySample)
     ProblemState problem;
     RunController run(clock);
     run.setSlowdown(3);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
+    run.start(problem.parameters(), problem.characteristics());
     clock.fireAll(9);
     run.setSlowdown(9);
     EXPECT_EQ(clock.pauses.back(), 30);  // the pause under way keeps its length
@@ -158,9 +123,9 @@ TEST(RunController, StartDuringARunIsIgnored)
     ProblemState problem;
     RunController run(clock);
     Reports reports(run);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
+    run.start(problem.parameters(), problem.characteristics());
     clock.fireAll(10);
-    run.start(problem.parameters(), problem.characteristics(), kStart);
+    run.start(problem.parameters(), problem.characteristics());
     EXPECT_EQ(reports.samples.size(), 11U);
     EXPECT_EQ(clock.fireAll(), kDefaultSamples - 10);
     expectSameSamples(reports.samples, modelSamples(problem));
@@ -187,7 +152,7 @@ TEST(RunController, StopEndsAtOnceWithNoFurtherReport)
         ProblemState problem;
         RunController run(clock);
         Reports reports(run);
-        run.start(problem.parameters(), problem.characteristics(), kStart);
+        run.start(problem.parameters(), problem.characteristics());
         for (int i = 1; i < taken; ++i)
             std::exchange(clock.pending, nullptr)();
         ASSERT_EQ(reports.samples.size(), static_cast<std::size_t>(taken));
@@ -211,7 +176,7 @@ TEST(RunController, TickAfterTheControllerIsGoneDoesNothing)
     FakeClock clock;
     ProblemState problem;
     auto run = std::make_unique<RunController>(clock);
-    run->start(problem.parameters(), problem.characteristics(), kStart);
+    run->start(problem.parameters(), problem.characteristics());
     run.reset();
     ASSERT_TRUE(clock.isActive());
     EXPECT_TRUE(clock.fire());
@@ -231,7 +196,7 @@ TEST(RunController, LongestAcceptedRunEnds)
     int ends = 0;
     QObject::connect(&run, &RunController::sampleTaken, [&samples] { ++samples; });
     QObject::connect(&run, &RunController::finished, [&ends] { ++ends; });
-    run.start(problem.parameters(), problem.characteristics(), kStart);
+    run.start(problem.parameters(), problem.characteristics());
     clock.fireAll(2'000'000);
     EXPECT_FALSE(run.isRunning());
     EXPECT_EQ(ends, 1);

@@ -217,11 +217,10 @@ TEST(RunResize, ANewSizeDrawsTheEndedRunAgain)
         EXPECT_EQ(h.clock.pauses.size(), pauses);
         EXPECT_FALSE(h.clock.isActive());
 
-        // The load where the run's last move put it (every fifth sample from the sixth).
-        const std::size_t lastMove = drawn - (drawn - 1) % 5;
+        // The load at the last sample the run took.
         const std::optional<SetupPlacement>& load = h.view("animationView")->setup();
         ASSERT_TRUE(load.has_value());
-        EXPECT_DOUBLE_EQ(load->loadLeft + load->loadWidth / 2, samples[lastMove - 1].x);
+        EXPECT_DOUBLE_EQ(load->loadLeft + load->loadWidth / 2, samples[drawn - 1].x);
         EXPECT_NEAR(load->loadWidth, h.view("animationView")->canvas().userWidth(25), 1e-9);
 
         // A second resize draws it once more, not twice over.
