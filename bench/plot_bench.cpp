@@ -7,6 +7,7 @@
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
+#include "plot/imagecanvas.h"
 #include "plot/offscreenviews.h"
 #include "plot/rundrawing.h"
 #include "plot/viewtexts.h"
@@ -54,6 +55,20 @@ struct Scene : OffscreenViews {
         for (std::size_t i = 0; i < graphCount(); ++i)
             benchmark::DoNotOptimize(graph(i).image().constBits());
     }
+
+    // A step of the scrubber as the views take it: the graphs drawn afresh
+    // at the moment over their frames (the strip keeps its image; only its
+    // load moves).
+    void redrawGraphsAt(const RunRecord& run, std::size_t shown)
+    {
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            graph(i).clear();
+        drawGraphFrames(graphCanvases, ranges, texts);
+        drawRunAt(graphCanvases, ranges, texts, run, shown);
+        placement = placedAt(placement, run.sample(shown).x);
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            benchmark::DoNotOptimize(graph(i).image().constBits());
+    }
 };
 
 void BM_RedrawFiveViews(benchmark::State& state)
@@ -94,8 +109,10 @@ void BM_DrawSample(benchmark::State& state)
 BENCHMARK(BM_DrawSample)->Unit(benchmark::kMillisecond);
 
 // The start-up problem run to t = 10000 (396 214 samples), every view drawn
-// at zoom 2 in the views' rectangle of a 1920 x 1080 client area.
-constexpr QSize kFullHdViews(1900, 755);
+// in the views' rectangle of a 1920 x 1080 client area, 1900 x 755, as the
+// window draws it there: zoomed twice, 950 x 377 logical pixels at two device
+// pixels each.
+constexpr QSize kFullHdViews(950, 377);
 constexpr qreal kFullHdZoom = 2;
 
 const RunRecord& longRun()
@@ -119,8 +136,20 @@ void BM_DrawEndedLongRun(benchmark::State& state)
 }
 BENCHMARK(BM_DrawEndedLongRun)->Unit(benchmark::kMillisecond);
 
-// A step of the scrubber on the ended long run: every view afresh at another
-// moment, the steps going from stop to stop and to the end in turn.
+// The same views at the run's start: the frames, the markers, legends and
+// start points, but no trace.
+void BM_DrawLongRunStart(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    Scene scene(kFullHdViews, kFullHdZoom);
+    for (auto _ : state)
+        scene.redrawAt(run, 0);
+}
+BENCHMARK(BM_DrawLongRunStart)->Unit(benchmark::kMillisecond);
+
+// A step of the scrubber on the ended long run: every graph afresh at another
+// moment, the steps going from stop to stop, to the middle and to the end in
+// turn.
 void BM_ScrubLongRun(benchmark::State& state)
 {
     const RunRecord& run = longRun();
@@ -128,11 +157,36 @@ void BM_ScrubLongRun(benchmark::State& state)
     moments.push_back(run.sampleCount() / 2);
     moments.push_back(run.sampleCount());
     Scene scene(kFullHdViews, kFullHdZoom);
+    scene.redrawAt(run, run.sampleCount());
     std::size_t step = 0;
     for (auto _ : state)
-        scene.redrawAt(run, moments[step++ % moments.size()]);
+        scene.redrawGraphsAt(run, moments[step++ % moments.size()]);
 }
 BENCHMARK(BM_ScrubLongRun)->Unit(benchmark::kMillisecond);
+
+// The same steps as the window's views take them: the graphs at the run's
+// start, kept, put back, and the traces drawn to the moment.
+void BM_ScrubLongRunFromKeptStart(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    std::vector<std::size_t> moments = run.stopMoments();
+    moments.push_back(run.sampleCount() / 2);
+    moments.push_back(run.sampleCount());
+    Scene scene(kFullHdViews, kFullHdZoom);
+    scene.redrawAt(run, 0);
+    std::vector<ImageCanvas> start;
+    for (std::size_t i = 0; i < scene.graphCount(); ++i)
+        start.push_back(scene.graph(i));  // finished by redrawAt, as the views keep it
+    std::size_t step = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < scene.graphCount(); ++i)
+            scene.graph(i) = start[i];
+        drawTraces(scene.graphCanvases, run, 0, moments[step++ % moments.size()]);
+        for (std::size_t i = 0; i < scene.graphCount(); ++i)
+            benchmark::DoNotOptimize(scene.graph(i).image().constBits());
+    }
+}
+BENCHMARK(BM_ScrubLongRunFromKeptStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

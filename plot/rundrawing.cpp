@@ -1,6 +1,5 @@
 #include "plot/rundrawing.h"
 
-#include "plot/frames.h"
 #include "plot/plotcolors.h"
 #include "plot/tracepoints.h"
 
@@ -181,7 +180,6 @@ void drawRunAt(Canvas& canvas, std::size_t graph, const PlotRanges& r, const Vie
     const std::span<const GraphDescription> graphs = viewGraphs();
     if (graph >= graphs.size())
         return;
-    drawGraphFrame(canvas, graph, r, texts);
     drawRunPreamble(canvas, graphs[graph], r, run.parameters(), run.characteristics(), texts.legendStops,
                     texts.legendExtremes);
     drawTraces(canvas, graphs[graph], run, 0, shown);

@@ -47,9 +47,10 @@ std::vector<QRectF> drawTraces(std::span<Canvas* const> canvases, const RunRecor
                                std::size_t to);
 
 // A graph at the moment `shown` of a run (0: the start points only), over its
-// freshly drawn frame: the frame once more, as the start of a run draws it,
-// the preamble, then the traces through sample `shown`. The cost is held to
-// the canvas's pixels however long the run.
+// freshly drawn frame: the preamble, then the traces through sample `shown`.
+// The cost is held to the canvas's pixels however long the run. (A run used
+// to draw the graph's frame a second time first; the canvases draw a frame
+// drawn twice pixel for pixel as one drawn once, so that pass is left out.)
 void drawRunAt(Canvas& canvas, std::size_t graph, const PlotRanges& r, const ViewTexts& texts,
                const RunRecord& run, std::size_t shown);
 

@@ -8,16 +8,44 @@ namespace dryfriction {
 
 namespace {
 
-// The device pixel a coordinate falls in along one axis, held a little way
-// outside the canvas: points far outside all share the pixel beyond the edge.
-long long devicePixel(double logical, qreal resolution, int devicePixels)
+// User coordinates to device pixels along one axis of a canvas, the
+// mapping of Canvas::toPixel at the canvas's resolution, worked out once for
+// the many samples of a trace.
+class DeviceAxis {
+public:
+    DeviceAxis(double userStart, double userEnd, int logicalPixels, qreal resolution)
+        : m_start(userStart),
+          m_scale(logicalPixels * resolution / (userEnd - userStart)),
+          m_pixels(static_cast<int>(std::ceil(logicalPixels * resolution)))
+    {
+    }
+
+    // The device pixel a coordinate falls in, held a little way outside the
+    // canvas: points far outside all share the pixel beyond the edge.
+    long long pixel(double user) const
+    {
+        const double device = (user - m_start) * m_scale;
+        if (!(device > -2))
+            return -2;
+        if (!(device < m_pixels + 2.0))
+            return m_pixels + 2;
+        return static_cast<long long>(std::floor(device));
+    }
+
+private:
+    double m_start;
+    double m_scale;
+    int m_pixels;
+};
+
+DeviceAxis across(const Canvas& canvas)
 {
-    const double device = logical * resolution;
-    if (!(device > -2))
-        return -2;
-    if (!(device < devicePixels + 2.0))
-        return devicePixels + 2;
-    return static_cast<long long>(std::floor(device));
+    return {canvas.scaleLeft(), canvas.scaleRight(), canvas.logicalSize().width(), canvas.resolution()};
+}
+
+DeviceAxis up(const Canvas& canvas)
+{
+    return {canvas.scaleTop(), canvas.scaleBottom(), canvas.logicalSize().height(), canvas.resolution()};
 }
 
 // First, lowest, highest and last sample of every device-pixel column, for a
@@ -25,8 +53,7 @@ long long devicePixel(double logical, qreal resolution, int devicePixels)
 std::vector<QPointF> byColumn(const Canvas& canvas, const TraceDescription& trace,
                               std::span<const MotionSample> samples, QPointF start)
 {
-    const qreal resolution = canvas.resolution();
-    const int columns = static_cast<int>(std::ceil(canvas.logicalSize().width() * resolution));
+    const DeviceAxis columns = across(canvas);
     std::vector<QPointF> points;
     // Adds a point; the middle one of three at the same height goes.
     const auto keep = [&](QPointF p) {
@@ -44,12 +71,12 @@ std::vector<QPointF> byColumn(const Canvas& canvas, const TraceDescription& trac
             return QPointF(acrossValue(trace, samples[i]), upValue(trace, samples[i]));
         };
         const QPointF firstPoint = pointOf(first);
-        const long long column = devicePixel(canvas.toPixel(firstPoint.x(), 0).x(), resolution, columns);
+        const long long column = columns.pixel(firstPoint.x());
         std::size_t lowest = first, highest = first, last = first;
         double low = firstPoint.y(), high = firstPoint.y();
         for (std::size_t i = first + 1; i < samples.size(); ++i) {
             const QPointF p = pointOf(i);
-            if (devicePixel(canvas.toPixel(p.x(), 0).x(), resolution, columns) != column)
+            if (columns.pixel(p.x()) != column)
                 break;
             last = i;
             if (p.y() < low) {
@@ -74,14 +101,9 @@ std::vector<QPointF> byColumn(const Canvas& canvas, const TraceDescription& trac
 std::vector<QPointF> byPixel(const Canvas& canvas, const TraceDescription& trace,
                              std::span<const MotionSample> samples, QPointF start)
 {
-    const qreal resolution = canvas.resolution();
-    const QSize size = canvas.logicalSize();
-    const int columns = static_cast<int>(std::ceil(size.width() * resolution));
-    const int rows = static_cast<int>(std::ceil(size.height() * resolution));
-    const auto pixelOf = [&](QPointF user) {
-        const QPointF p = canvas.toPixel(user.x(), user.y());
-        return std::pair(devicePixel(p.x(), resolution, columns), devicePixel(p.y(), resolution, rows));
-    };
+    const DeviceAxis columns = across(canvas);
+    const DeviceAxis rows = up(canvas);
+    const auto pixelOf = [&](QPointF user) { return std::pair(columns.pixel(user.x()), rows.pixel(user.y())); };
     std::vector<QPointF> points;
     auto keptPixel = pixelOf(start);
     for (std::size_t i = 0; i < samples.size(); ++i) {
@@ -100,13 +122,28 @@ std::vector<QPointF> byPixel(const Canvas& canvas, const TraceDescription& trace
 std::vector<QPointF> tracePoints(const Canvas& canvas, const TraceDescription& trace, const RunRecord& run,
                                  std::size_t from, std::size_t to)
 {
+    to = std::min(to, run.sampleCount());
     const std::span<const MotionSample> samples = run.samples(from, to);
     const MotionSample& last = run.sample(std::min(from, run.sampleCount()));
     const QPointF start(acrossValue(trace, last), upValue(trace, last));
     const double columns = std::ceil(canvas.logicalSize().width() * canvas.resolution());
-    if (static_cast<double>(samples.size()) > columns)
-        return trace.across == nullptr ? byColumn(canvas, trace, samples, start)
-                                       : byPixel(canvas, trace, samples, start);
+    if (static_cast<double>(samples.size()) > columns) {
+        // After the final stop the load rests for good: every sample after the
+        // first at rest is that one again but for its time. Its level line
+        // needs its two ends only, and the cost stays with the swings.
+        const std::size_t firstAtRest = run.pacedCount() + 1;
+        const std::size_t swinging = std::clamp(firstAtRest, from, to);
+        const std::span<const MotionSample> moving = run.samples(from, swinging);
+        std::vector<QPointF> points = trace.across == nullptr ? byColumn(canvas, trace, moving, start)
+                                                              : byPixel(canvas, trace, moving, start);
+        if (swinging < to) {
+            const MotionSample& end = run.sample(to);
+            const QPointF rest(acrossValue(trace, end), upValue(trace, end));
+            if (points.empty() || points.back() != rest)
+                points.push_back(rest);
+        }
+        return points;
+    }
 
     std::vector<QPointF> points;
     points.reserve(samples.size());

@@ -72,8 +72,8 @@ int main(int argc, char** argv)
     const SetupPlacement start = drawFrames(views.strip(), graphs, r, p.x0, texts);
     bool ok = save(views, start, dir, QStringLiteral("before"));
 
-    // The start of a run draws the graph frames once more, without clearing,
-    // then each graph's markers and legend, then the samples one by one.
+    // The start of a run draws each graph's markers and legend, then the
+    // samples one by one.
     const RunRecord run(p, c);
     drawRunAt(graphs, r, texts, run, 0);
     test::drawSampleBySample(graphs, run);

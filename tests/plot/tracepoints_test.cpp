@@ -35,9 +35,10 @@ struct ViewSize {
     qreal ratio;
 };
 
-// The views' rectangle at the start-up size, and at 1920 x 1080 with the
-// window's zoom of 2.
-const ViewSize kSizes[] = {{{620, 212}, 1.0}, {{1900, 755}, 2.0}};
+// The views' rectangle at the start-up size, and at 1920 x 1080 (1900 x 755)
+// as the window zooms it there: half as many logical pixels, two device
+// pixels each.
+const ViewSize kSizes[] = {{{620, 212}, 1.0}, {{950, 377}, 2.0}};
 
 struct LongRun {
     const char* name;

@@ -123,6 +123,38 @@ INSTANTIATE_TEST_SUITE_P(Runs, ReplayTest,
                                          ReplayCase{"one_half_swing", 1.5, 0, 600}),
                          caseName);
 
+// A run used to draw the graphs' frames a second time over the fresh ones
+// before its preamble; the canvases draw a frame drawn twice as one drawn
+// once, texts, veils and all, so the run now leaves that pass out. At the
+// start-up size and zoomed as at 1920 x 1080, for a short and a long run.
+TEST(ViewScene, AFrameDrawnTwiceIsTheFrameDrawnOnce)
+{
+    const struct {
+        QSize size;
+        qreal ratio;
+        double x0;
+        float duration;
+    } cases[] = {{{620, 212}, 1.0, 9.5, 20}, {{950, 377}, 2.0, 9.5, 10000}, {{620, 212}, 1.0, 120, 250}};
+    for (const auto& c : cases) {
+        ProblemParameters p;
+        p.x0 = c.x0;
+        p.duration = c.duration;
+        const MotionCharacteristics chars = characteristicsOf(p);
+        const PlotRanges r = computePlotRanges(p, chars);
+        const RunRecord run(p, chars);
+        const ViewTexts texts = test::windowTexts();
+        OffscreenViews once(c.size, c.ratio);
+        OffscreenViews twice(c.size, c.ratio);
+        drawFrames(once.strip(), once.graphs(), r, p.x0, texts);
+        drawFrames(twice.strip(), twice.graphs(), r, p.x0, texts);
+        drawGraphFrames(twice.graphs(), r, texts);
+        drawRunAt(once.graphs(), r, texts, run, run.sampleCount());
+        drawRunAt(twice.graphs(), r, texts, run, run.sampleCount());
+        for (std::size_t i = 0; i < once.graphCount(); ++i)
+            EXPECT_TRUE(once.graph(i).image() == twice.graph(i).image()) << "graph " << i << " at x0 " << c.x0;
+    }
+}
+
 // At twice the resolution the trace lies where it lies on the screen, twice
 // as far from the corner: every red pixel of the view has red at its double
 // within the pen's reach, and every red pixel of the double comes from one

@@ -56,6 +56,7 @@ void ViewStack::clear()
         v->update();
     }
     m_run.reset();
+    m_runStart.clear();
 }
 
 void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
@@ -65,6 +66,7 @@ void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& text
     m_texts = texts;
     m_x0 = x0;
     m_run.reset();
+    m_runStart.clear();
     m_readout->forgetRun();
     for (CanvasWidget* v : m_views)
         v->update();
@@ -73,6 +75,7 @@ void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& text
 void ViewStack::showRun(std::shared_ptr<const RunRecord> run)
 {
     m_run = std::move(run);
+    m_runStart.clear();
     if (!m_run)
         return;
     drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, m_run->shown());
@@ -88,11 +91,25 @@ void ViewStack::showMoment(std::size_t previous, std::size_t shown)
     m_readout->setShown(shown);
     placeLoad(m_run->sample(shown).x);
     if (previous + 1 != shown) {
-        // Drawn afresh: the graphs' frames, then the run at the moment.
-        for (Canvas* graph : m_graphCanvases)
-            graph->clear();
-        drawGraphFrames(m_graphCanvases, m_ranges, m_texts);
-        drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, shown);
+        // Drawn afresh: the graphs at the run's start, then the traces to the
+        // moment. The start is drawn once and kept for the steps that follow
+        // (a scrubber's): putting it back costs a copy of the images.
+        if (m_runStart.empty()) {
+            for (Canvas* graph : m_graphCanvases)
+                graph->clear();
+            drawGraphFrames(m_graphCanvases, m_ranges, m_texts);
+            drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, 0);
+            // Kept finished (lines drawn, texts printed), so that what is
+            // put back need not be drawn again.
+            for (std::size_t i = 1; i < m_views.size(); ++i) {
+                (void)m_views[i]->canvas().image();
+                m_runStart.push_back(m_views[i]->canvas());
+            }
+        } else {
+            for (std::size_t i = 0; i < m_runStart.size(); ++i)
+                m_views[i + 1]->canvas() = m_runStart[i];
+        }
+        drawTraces(m_graphCanvases, *m_run, 0, shown);
         updateShownGraphs();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plot/animationstrip.h"
+#include "plot/imagecanvas.h"
 #include "plot/viewscene.h"
 #include "plot/viewtexts.h"
 
@@ -50,9 +51,8 @@ public:
     // the graphs' frames.
     void drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts);
     // The run the views show, at its moment shown, over the empty views of
-    // its problem (drawFrames): the graphs' frames once more, as the start of
-    // a run draws them, the preamble and the traces, at once whatever the
-    // run's length; the load at the moment's place. The record is shared,
+    // its problem (drawFrames): the preamble and the traces, at once whatever
+    // the run's length; the load at the moment's place. The record is shared,
     // never copied; the views read its moment from it from now on.
     void showRun(std::shared_ptr<const RunRecord> run);
     // The run's moment shown went from `previous` to `shown`. One sample on
@@ -85,6 +85,10 @@ private:
     ViewTexts m_texts;
     double m_x0 = 0;
     std::shared_ptr<const RunRecord> m_run;
+    // The graphs at the run's start (frames, markers, legends, start
+    // points), kept from the first step to another moment on: each further
+    // step only puts them back and draws the traces.
+    std::vector<ImageCanvas> m_runStart;
 };
 
 }  // namespace dryfriction

@@ -257,9 +257,8 @@ void MainWindow::startRun()
     m_runClientSize = m_client->size();
 
     // Every sample of the run at once, from the same closed form and clock
-    // as the controller's; the views show its start: the graphs' frames once
-    // more over the fresh ones (which gives their text during a run the
-    // weight it has always had), the markers, the legend, the start points.
+    // as the controller's; the views show its start: the markers, the
+    // legend, the start points.
     m_record = std::make_shared<RunRecord>(m_problem.parameters(), m_problem.characteristics());
     m_views->showRun(m_record);
     m_run.start(m_problem.parameters(), m_problem.characteristics());
