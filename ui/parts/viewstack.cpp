@@ -32,19 +32,31 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
                                  std::vector<const Canvas*>(m_graphCanvases.begin(), m_graphCanvases.end()));
 }
 
-void ViewStack::showOnly(int index)
+bool ViewStack::showChosen(int index, bool stripMayMove)
 {
     m_shown = index;
+    CanvasWidget* s = strip();
+    const QSize before = s->size();
+    const bool above = m_stripAboveGraph && index != 0;
+    if (stripMayMove)
+        dryfriction::place(s, above ? m_stripAbove : m_stripAlone);
+    const bool stripShown = index == 0 || (above && s->geometry().bottom() < view(index)->geometry().top());
     for (int i = 0; i < count(); ++i)
-        view(i)->setVisible(i == index);
+        view(i)->setVisible(i == 0 ? stripShown : i == index);
+    return s->size() != before;
 }
 
 void ViewStack::place(const WindowLayout& layout)
 {
+    m_stripAboveGraph = layout.stripAboveGraph;
+    m_stripAbove = layout.strip;
+    m_stripAlone = layout.views;
     for (CanvasWidget* v : m_views) {
         v->setZoom(layout.viewZoom);
-        dryfriction::place(v, layout.views);
+        if (v != strip())
+            dryfriction::place(v, layout.graph);
     }
+    dryfriction::place(strip(), m_stripAboveGraph && m_shown != 0 ? m_stripAbove : m_stripAlone);
 }
 
 void ViewStack::clear()

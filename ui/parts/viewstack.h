@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/window/windowlayout.h"
+
 #include "plot/animationstrip.h"
 #include "plot/imagecanvas.h"
 #include "plot/viewscene.h"
@@ -22,12 +24,12 @@ namespace dryfriction {
 class Canvas;
 class CanvasWidget;
 class GraphReadout;
-struct WindowLayout;
 
 // The views in one place, by their index in the view table: the animation
-// strip at 0, then the graphs in the order of viewGraphs(). One view is
-// shown at a time, all of them in the same rectangle; hidden ones keep
-// their images, so a run draws on every graph whichever is shown.
+// strip at 0, then the graphs in the order of viewGraphs(). The view chosen
+// is shown, and in a tall client area the strip above the graph chosen;
+// hidden views keep their images, so a run draws on every graph whichever is
+// shown.
 class ViewStack : public QObject {
     Q_OBJECT
 
@@ -40,9 +42,17 @@ public:
     // What the pointer reads off the graphs.
     GraphReadout* readout() const { return m_readout; }
 
-    void showOnly(int index);
-    // The view shown last by showOnly.
+    // Shows the view chosen: the animation alone in the whole rectangle of
+    // the views; a graph in its place, with the strip above it where the
+    // layout makes room for both, alone otherwise. With `stripMayMove` false
+    // the strip keeps its place and size (its drawing and a run's moves of
+    // the load are made for them), and a graph it would cover shows alone.
+    // Returns whether the strip changed size, which leaves its image blank
+    // until it is drawn again.
+    bool showChosen(int index, bool stripMayMove = true);
+    // The view chosen last.
     int shownIndex() const { return m_shown; }
+    // The graphs in their place, the strip in the place of the view chosen last.
     void place(const WindowLayout& layout);
 
     // Blank images of the views' sizes.
@@ -78,6 +88,9 @@ private:
     std::vector<Canvas*> m_graphCanvases;
     GraphReadout* m_readout = nullptr;
     int m_shown = 0;
+    bool m_stripAboveGraph = false;
+    LayoutRect m_stripAbove;  // above a graph
+    LayoutRect m_stripAlone;  // the animation alone
 
     // What the frames are drawn from since the views were last cleared, and
     // the run on the graphs, so that a view can be drawn again.

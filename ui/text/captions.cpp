@@ -97,6 +97,14 @@ QString analyticCoordinateAt(double distance, float t, const QString& dp)
     return translated(QT_TRANSLATE_NOOP("Captions", "|X(%1)|=%2")).arg(shortTime(t, dp), scientific(distance, 3, dp));
 }
 
+QString momentText(double t, double omega, const QString& dp)
+{
+    const auto fixed = [&dp](double v) { return QString::fromStdString(formatGridLabel(v, dp.toStdString())); };
+    if (!(omega > 0))
+        return translated(QT_TRANSLATE_NOOP("Captions", "t = %1")).arg(fixed(t));
+    return translated(QT_TRANSLATE_NOOP("Captions", "t = %1  (%2 с)")).arg(fixed(t), fixed(t / omega));
+}
+
 ViewTexts viewTexts(const QString& decimalPoint)
 {
     ViewTexts texts;

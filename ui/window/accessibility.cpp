@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QSlider>
 #include <QWidget>
 
 namespace dryfriction {
@@ -59,6 +60,12 @@ void nameForScreenReaders(QWidget& window)
             QCoreApplication::translate("Accessibility", "Замедление времени"));
         slowdown->setAccessibleDescription(
             QCoreApplication::translate("Accessibility", "От 1 (быстрее всего) до 9 (медленнее всего)"));
+    }
+
+    // The time slider is named by what it moves; its tooltip lists its keys.
+    if (QAbstractSlider* moment = control<QAbstractSlider>(window, "timeSlider")) {
+        moment->setAccessibleName(QCoreApplication::translate("Accessibility", "Момент расчёта"));
+        moment->setAccessibleDescription(moment->toolTip());
     }
 
     // The views are named by what they show.

@@ -5,6 +5,7 @@
 #include "ui/parts/characteristicspanel.h"
 #include "ui/parts/parameterpanel.h"
 #include "ui/parts/slowdownbar.h"
+#include "ui/parts/timescrubber.h"
 #include "ui/parts/viewchooser.h"
 #include "ui/parts/viewstack.h"
 #include "ui/text/captions.h"
@@ -13,7 +14,6 @@
 #include "ui/window/authorswindow.h"
 #include "ui/window/controlstyle.h"
 #include "ui/window/programmenus.h"
-#include "ui/window/windowlayout.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -67,8 +67,10 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_chooser = new ViewChooser(m_client);
     m_views = new ViewStack(m_client);
     createSlowdown();
+    createRunControls();
 
-    QWidget* previous = m_startButton;
+    QWidget::setTabOrder(m_startButton, m_pauseButton);
+    QWidget* previous = m_pauseButton;
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
                          InputField::V0, InputField::Time}) {
         QWidget::setTabOrder(previous, m_parameters->field(f));
@@ -80,7 +82,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         previous = m_chooser->option(view);
     }
     QWidget::setTabOrder(previous, m_slowdownBar);
-    QWidget::setTabOrder(m_slowdownBar, m_characteristics->finalCoordinateLabel());
+    QWidget::setTabOrder(m_slowdownBar, m_timeSlider);
+    QWidget::setTabOrder(m_timeSlider, m_characteristics->finalCoordinateLabel());
     QWidget::setTabOrder(m_characteristics->finalCoordinateLabel(), m_characteristics->pathLabel());
 
     // Esc stops a run, as the start button does while it reads "СТОП".
@@ -130,6 +133,32 @@ void MainWindow::createSlowdown()
     m_slowdownValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
+// The pause button and the moment of a run: the button shows only while a
+// run is under way, the slider follows the run and takes the user's hand
+// when it is paused or has ended.
+void MainWindow::createRunControls()
+{
+    m_pauseButton = new QPushButton(tr("ПАУЗА"), m_client);
+    m_pauseButton->setObjectName(QStringLiteral("pauseButton"));
+    m_pauseButton->setToolTip(tr("пауза (P)"));
+    m_pauseButton->setFont(sansFont(8.25, true));
+    m_pauseButton->hide();
+
+    // P, its key on a Russian layout (З, U+0417) and the Pause key, wherever
+    // the focus is. On a Russian layout with a Latin group the key of P reads
+    // as both З and P; Qt calls such a press ambiguous, though both mean the
+    // pause here. A Russian layout alone reads it as З only.
+    m_pauseShortcut = new QShortcut(this);
+    m_pauseShortcut->setObjectName(QStringLiteral("pauseShortcut"));
+    m_pauseShortcut->setKeys({QKeySequence(Qt::Key_P), QKeySequence(0x0417), QKeySequence(Qt::Key_Pause)});
+
+    m_timeSlider = new TimeScrubber(m_client);
+    m_timeSlider->setObjectName(QStringLiteral("timeSlider"));
+    m_timeSlider->setToolTip(tr("Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец"));
+    m_timeLabel = makeLabel(new QLabel(m_client), "timeLabel", tr("Время: безразмерное и в секундах"),
+                            serifFont(11.25), kPanelColor, Qt::black);
+}
+
 void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
@@ -139,6 +168,9 @@ void MainWindow::connectParts()
     connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
     connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
     connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
+    connect(m_pauseButton, &QPushButton::clicked, this, &MainWindow::togglePause);
+    connect(m_pauseShortcut, &QShortcut::activated, this, &MainWindow::togglePause);
+    connect(m_pauseShortcut, &QShortcut::activatedAmbiguously, this, &MainWindow::togglePause);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
     // The controller's samples are the record's, one by one.
@@ -152,13 +184,20 @@ void MainWindow::connectParts()
     connect(&m_run, &RunController::finished, this, &MainWindow::finishRun);
 }
 
+WindowLayout MainWindow::currentLayout() const
+{
+    return computeLayout(static_cast<float>(m_client->width()), static_cast<float>(m_client->height()),
+                         m_views->count());
+}
+
 void MainWindow::refresh()
 {
-    const WindowLayout layout = computeLayout(static_cast<float>(m_client->width()),
-                                              static_cast<float>(m_client->height()), m_views->count());
+    const WindowLayout layout = currentLayout();
     m_parameters->place(layout);
     m_characteristics->place(layout);
-    place(m_startButton, layout.startButton);
+    placeRunButtons(layout);
+    place(m_timeLabel, layout.timeLabel);
+    place(m_timeSlider, layout.timeSlider);
     m_chooser->place(layout);
     m_views->place(layout);
     place(m_slowdownBar, layout.slowdownBar);
@@ -173,6 +212,8 @@ void MainWindow::refresh()
             m_parameters->showText(f, QString::fromStdString(fieldText(f, p)));
     }
     m_slowdownValue->setText(QString::number(m_run.slowdown()));
+    if (!m_endedRun)
+        m_timeLabel->setText(momentText(0, m_problem.characteristics().omega, localeDecimalPoint()));
     // Rewriting a field whose text was not the canonical one is an edit, which
     // forgets the last run: so the run is looked at only now.
     if (m_endedRun)
@@ -287,9 +328,12 @@ void MainWindow::endRun(const RunResult& result, bool finished)
         beep(kEndBeep);
     showRunning(false);
     // A window manager that ignores the lock may have resized the window
-    // meanwhile: the controls are laid out for the new size only now.
+    // meanwhile: the controls are laid out for the new size only now. The
+    // strip too takes the place of the view chosen meanwhile only now.
     if (m_client->size() != m_runClientSize)
         refresh();
+    else
+        showChosenView();
     emit runFinished();
 }
 
@@ -324,14 +368,36 @@ void MainWindow::showRunning(bool running)
     m_startButton->setAccessibleDescription(m_startButton->toolTip());
 }
 
-// Exactly one view is shown; the slowdown bar and its value only with the
-// animation, the only view a run paces visibly.
+// The view chosen is shown, the strip above it where there is room for both;
+// the slowdown bar and its value show with the strip, the view a run paces
+// visibly. A strip of a new size is blank: the views are drawn afresh, an
+// ended run with them. During a run the strip keeps its place until the run
+// ends, since the run moves the load for the strip's size.
 void MainWindow::showChosenView()
 {
-    const int view = m_chooser->currentView();
-    m_views->showOnly(view);
-    m_slowdownBar->setVisible(view == 0);
-    m_slowdownValue->setVisible(view == 0);
+    const bool stripResized = m_views->showChosen(m_chooser->currentView(), !m_run.isRunning());
+    const bool strip = !m_views->strip()->isHidden();
+    m_slowdownBar->setVisible(strip);
+    m_slowdownValue->setVisible(strip);
+    if (stripResized)
+        refresh();
+}
+
+void MainWindow::showPauseButton(bool shown)
+{
+    m_pauseButton->setVisible(shown);
+    placeRunButtons(currentLayout());
+}
+
+void MainWindow::placeRunButtons(const WindowLayout& layout)
+{
+    place(m_startButton, m_pauseButton->isHidden() ? layout.startButton : layout.startButtonBesidePause);
+    place(m_pauseButton, layout.pauseButton);
+}
+
+void MainWindow::togglePause()
+{
+    // Pausing and resuming are the run controller's.
 }
 
 // Also during a run: the new value governs the pause after the next sample.

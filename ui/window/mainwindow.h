@@ -3,6 +3,7 @@
 #include "ui/platform/services.h"
 #include "ui/state/problemstate.h"
 #include "ui/state/runcontroller.h"
+#include "ui/window/windowlayout.h"
 
 #include "model/inputrules.h"
 #include "model/motion.h"
@@ -25,6 +26,7 @@ class CharacteristicsPanel;
 class ParameterPanel;
 class ProgramMenus;
 class ResultExport;
+class TimeScrubber;
 class ViewChooser;
 class ViewStack;
 
@@ -68,6 +70,8 @@ protected:
 
 private:
     void createSlowdown();
+    void createRunControls();
+    WindowLayout currentLayout() const;
     void connectParts();
     void takeTyping(InputField field, const QString& text);
     void applyEdit(InputField field, const QString& text);
@@ -81,6 +85,12 @@ private:
     void endRun(const RunResult& result, bool finished);
     void showRunning(bool running);
     void showChosenView();
+    // Shows or hides the pause button; shown, it takes the right half of the
+    // start button's place.
+    void showPauseButton(bool shown);
+    void placeRunButtons(const WindowLayout& layout);
+    // The pause button, P (on a Russian layout the same key, З) or the Pause key.
+    void togglePause();
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
     void beep(int units);
@@ -108,6 +118,10 @@ private:
     QWidget* m_client = nullptr;
     QPushButton* m_startButton = nullptr;
     QShortcut* m_stopShortcut = nullptr;
+    QPushButton* m_pauseButton = nullptr;
+    QShortcut* m_pauseShortcut = nullptr;
+    TimeScrubber* m_timeSlider = nullptr;
+    QLabel* m_timeLabel = nullptr;
     ParameterPanel* m_parameters = nullptr;
     CharacteristicsPanel* m_characteristics = nullptr;
     ViewChooser* m_chooser = nullptr;

@@ -13,7 +13,9 @@ struct LayoutRect {
     friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
 };
 
-// Where every control of the main window goes. The views share one rectangle.
+// Where every control of the main window goes. The views share one rectangle,
+// which a client area at least 700 pixels tall splits between the animation
+// strip at its top and the graphs below it.
 struct WindowLayout {
     LayoutRect parametersTitle;
     std::array<LayoutRect, 6> fieldCaptions;  // in the order of InputField
@@ -21,9 +23,24 @@ struct WindowLayout {
     LayoutRect characteristicsTitle;
     LayoutRect frequency, period, zoneHalfWidth, velocityScale, finalStop, firstStop;
     LayoutRect amplitude, finalCoordinate, path;
+    // The start button has its whole place at rest; while a run is under
+    // way it takes the left half of it and the pause button the right half.
     LayoutRect startButton;
+    LayoutRect startButtonBesidePause;
+    LayoutRect pauseButton;
     LayoutRect viewChooser;
+    // The moment of a run, in the band's top row: its value in the amplitude
+    // column, the slider from the start button's left edge to the views' right edge.
+    LayoutRect timeLabel;
+    LayoutRect timeSlider;
     LayoutRect views;
+    // Where the strip goes above a graph and where the graphs go: with the
+    // strip above the graphs, the top and the rest of the views' rectangle, a
+    // gap apart; otherwise both the whole of it. The animation alone always
+    // takes the whole of it.
+    bool stripAboveGraph = false;
+    LayoutRect strip;
+    LayoutRect graph;
     LayoutRect slowdownBar;
     LayoutRect slowdownValue;
     // How many screen pixels a pixel of the views' drawing takes: 1 up to
@@ -38,7 +55,8 @@ struct WindowLayout {
 // of `viewChoices` options: a band of seven rows
 // of height 25 with gaps of 10 at the bottom (the input column, the
 // characteristics, the results, the start button and the view chooser), and
-// above it the views, the slowdown bar and its value. In a client area too
+// above it the views, the slowdown bar and its value. From a client area 700
+// pixels tall the strip stands above the graphs. In a client area too
 // small for the band (narrower than 20 or lower than 325 pixels) the views'
 // size would be negative: it is 0, and the rows below them are placed from
 // that 0. Lefts and tops may be negative; that only moves controls out of sight.

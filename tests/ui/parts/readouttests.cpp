@@ -143,6 +143,28 @@ TEST(Readout, TimeGraphsReadTheClosedFormUnderThePointer)
     EXPECT_LT(std::abs(label.center().y() - pointer.y()), 60);
 }
 
+// With the strip above the graph, the label stays on the graph, clear of the
+// strip, wherever the pointer is on the graph.
+TEST(Readout, StaysOnTheGraphBelowTheStrip)
+{
+    WindowHarness h;
+    h.window->clientArea()->resize(1920, 1080);
+    runToTheEnd(h);
+    h.choose("coordinateOption");
+    CanvasWidget* graph = h.view("coordinateView");
+    const QRect strip = h.view("animationView")->geometry();
+    ASSERT_TRUE(h.view("animationView")->isVisible());
+    ASSERT_LT(strip.bottom(), graph->geometry().top());
+    for (const QPointF at : {QPointF(60, 2), QPointF(900, 270), QPointF(1890, 2), QPointF(1890, 540)}) {
+        SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+        hover(graph, at);
+        ASSERT_FALSE(readout(h).isEmpty());
+        const QRect label = h.label("graphReadout")->geometry();
+        EXPECT_TRUE(graph->geometry().contains(label));
+        EXPECT_FALSE(label.intersects(strip));
+    }
+}
+
 // During a run only the part drawn so far can be read; after an edit clears
 // the views, nothing.
 TEST(Readout, OnlyWhereTheRunHasDrawn)

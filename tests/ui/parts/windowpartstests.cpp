@@ -104,7 +104,7 @@ TEST(ViewStack, ShowsExactlyTheViewOfTheIndex)
     for (int i = 0; i < views.count(); ++i)
         EXPECT_EQ(views.view(i)->objectName(), QString::fromLatin1(kViewNames[i])) << i;
     for (const int shown : {2, 0, 5, 4, 1, 3}) {
-        views.showOnly(shown);
+        views.showChosen(shown);
         for (int i = 0; i < views.count(); ++i)
             EXPECT_EQ(views.view(i)->isVisible(), i == shown) << shown << " " << i;
     }
@@ -120,7 +120,7 @@ struct RunViews {
     RunViews()
     {
         views.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, views.count()));
-        views.showOnly(2);
+        views.showChosen(2);
         views.clear();
         views.drawFrames(problem.ranges(), problem.parameters().x0, viewTexts(QStringLiteral(".")));
         views.showRun(run);

@@ -80,6 +80,13 @@ TEST(ScreenReader, ButtonsOptionsSlowdownAndViewsAreNamed)
     }
     EXPECT_EQ(accessibleText(h.slowdownBar(), QAccessible::Name), QStringLiteral("Замедление времени"));
     EXPECT_EQ(accessibleText(h.startButton(), QAccessible::Description), QStringLiteral("запуск установки"));
+    auto* pause = h.child<QPushButton>("pauseButton");
+    EXPECT_EQ(accessibleText(pause, QAccessible::Name), QStringLiteral("ПАУЗА"));
+    EXPECT_EQ(accessibleText(pause, QAccessible::Description), QStringLiteral("пауза (P)"));
+    // The time slider is named by what it moves; its description tells its keys.
+    QWidget* moment = h.child<QWidget>("timeSlider");
+    EXPECT_EQ(accessibleText(moment, QAccessible::Name), QStringLiteral("Момент расчёта"));
+    EXPECT_EQ(accessibleText(moment, QAccessible::Description), moment->toolTip());
     EXPECT_EQ(accessibleText(h.slowdownBar(), QAccessible::Description),
               QStringLiteral("От 1 (быстрее всего) до 9 (медленнее всего)"));
     // No control of the client area is left without a name (the frame speaks its title).

@@ -55,6 +55,9 @@ TEST(WindowDesign, StartupCaptionsAndFields)
         EXPECT_EQ(h.field(t.name)->text(), QString::fromUtf8(t.text)) << t.name;
 
     EXPECT_EQ(h.startButton()->text(), QStringLiteral("ПУСК"));
+    EXPECT_EQ(h.child<QPushButton>("pauseButton")->text(), QStringLiteral("ПАУЗА"));
+    EXPECT_FALSE(h.child<QPushButton>("pauseButton")->isVisible());
+    EXPECT_EQ(h.label("timeLabel")->text(), QStringLiteral("t = 0.00  (0.00 с)"));
     EXPECT_EQ(h.child<QGroupBox>("viewChooser")->title(), QStringLiteral("графики"));
     const Text options[] = {{"animationOption", "движение"},
                             {"coordinateOption", "координата"},
@@ -102,6 +105,9 @@ TEST(WindowDesign, TooltipsLetterForLetter)
         {"finalCoordinateLabel", "Конечная координата ( численно). Нажмите для аналитического расчёта"},
         {"pathLabel", "Путь до конечной остановки ( численно). Нажмите для аналитического расчёта"},
         {"startButton", "запуск установки"},
+        {"pauseButton", "пауза (P)"},
+        {"timeSlider", "Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец"},
+        {"timeLabel", "Время: безразмерное и в секундах"},
         {"viewChooser", ""},
         {"animationOption", "Анимация движения"},
         {"coordinateOption", "Зависимость координаты от времени"},
@@ -166,6 +172,8 @@ TEST(WindowDesign, FontsAndColours)
         {"finalCoordinateLabel", "Times New Roman", 11.25, false},
         {"slowdownValue", "Times New Roman", 11.25, false},
         {"startButton", "MS Sans Serif", 8.25, true},
+        {"pauseButton", "MS Sans Serif", 8.25, true},
+        {"timeLabel", "Times New Roman", 11.25, false},
         {"viewChooser", "MS Sans Serif", 8.25, false},
         {"velocityOption", "MS Sans Serif", 8.25, false},
     };
@@ -231,8 +239,13 @@ TEST(WindowDesign, StartButtonHasTheFocusAndLeadsTheTabOrder)
 {
     WindowHarness h;
     EXPECT_EQ(h.window->focusWidget(), h.startButton());
-    const char* chain[] = {"startButton",    "massEdit",     "stiffnessEdit", "frictionEdit",
-                           "coordinateEdit", "velocityEdit", "timeEdit",      "animationOption"};
+    // The pause button and the time slider are in the chain, though Tab passes
+    // them by at rest: the one is hidden, the other disabled.
+    const char* chain[] = {"startButton",      "pauseButton",    "massEdit",       "stiffnessEdit",
+                           "frictionEdit",     "coordinateEdit", "velocityEdit",   "timeEdit",
+                           "animationOption",  "coordinateOption", "velocityOption", "energyOption",
+                           "pathOption",       "phaseOption",    "slowdownBar",    "timeSlider",
+                           "finalCoordinateLabel", "pathLabel"};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
         QWidget* next = h.child<QWidget>(chain[i])->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus)

@@ -4,6 +4,8 @@
 #include "windowharness.h"
 
 #include <QApplication>
+#include <QShortcut>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -41,6 +43,8 @@ QStringList tabCycle(const WindowHarness& h)
     return visited;
 }
 
+// At rest Tab passes the pause button (hidden) and the time slider (disabled)
+// by; the design tests hold their place in the chain.
 TEST(Keyboard, TabReachesTheSlowdownAndTheResultsAfterTheExistingOrder)
 {
     WindowHarness h;
@@ -86,6 +90,48 @@ TEST(Keyboard, ArrowKeysChangeTheSlowdownAndWhatItShows)
     EXPECT_EQ(h.clock.pauses.back(), 80);
     h.clock.fire();
     EXPECT_EQ(h.clock.pauses.back(), 70);
+    h.clock.fireAll();
+}
+
+// P, the same key on a Russian layout (З) and the Pause key reach the pause
+// from every control that can have the focus, during a run as at rest, each
+// press once. On a Russian layout with a Latin group the key reads as both
+// letters, which Qt reports as an ambiguous press: it counts the same.
+TEST(Keyboard, PauseKeysWorkWhereverTheFocusIs)
+{
+    WindowHarness h;
+    activate(h);
+    auto* shortcut = h.child<QShortcut>("pauseShortcut");
+    QSignalSpy pressed(shortcut, &QShortcut::activated);
+    QSignalSpy ambiguous(shortcut, &QShortcut::activatedAmbiguously);
+    // The key as each layout delivers it: its Qt key and its text.
+    const struct {
+        Qt::Key key;
+        QString text;
+    } keys[] = {{Qt::Key_P, QStringLiteral("p")},
+                {Qt::Key(0x0417), QStringLiteral("з")},
+                {Qt::Key_Pause, QString()}};
+
+    auto pressEach = [&](QWidget* focus) {
+        SCOPED_TRACE(focus->objectName().toStdString());
+        focus->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), focus);
+        for (const auto& k : keys) {
+            pressed.clear();
+            ambiguous.clear();
+            QTest::sendKeyEvent(QTest::Press, focus, k.key, k.text, Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, focus, k.key, k.text, Qt::NoModifier);
+            EXPECT_EQ(pressed.size() + ambiguous.size(), 1) << k.key;
+        }
+    };
+    for (QWidget* focus : std::initializer_list<QWidget*>{
+             h.startButton(), h.child<QWidget>("animationOption"), h.slowdownBar(), h.label("pathLabel")})
+        pressEach(focus);
+    // Running, the fields are locked and the start button stops the run.
+    h.click(h.startButton());
+    ASSERT_TRUE(h.window->isRunning());
+    pressEach(h.startButton());
+    pressEach(h.slowdownBar());
     h.clock.fireAll();
 }
 

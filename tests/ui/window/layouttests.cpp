@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace dryfriction::test {
@@ -45,6 +48,11 @@ const Place kPlaces640x537[] = {
     {"finalCoordinateLabel", {328, 432, 133, 25}},
     {"pathLabel", {328, 467, 133, 25}},
     {"startButton", {471, 292, 140, 25}},
+    // Hidden at rest, in the right half of the start button's place.
+    {"pauseButton", {541, 292, 70, 25}},
+    // The moment of a run, in the band's top row right of the characteristics' title.
+    {"timeLabel", {328, 257, 133, 25}},
+    {"timeSlider", {471, 257, 159, 25}},
     {"viewChooser", {471, 327, 140, 125}},
     {"animationView", {10, 10, 620, 212}},
     {"coordinateView", {10, 10, 620, 212}},
@@ -101,6 +109,40 @@ TEST(Layout, ViewsAndSlowdownFollowTheClientSize)
         EXPECT_FLOAT_EQ(f.parametersTitle.top, c.bandTop);
         // Row 7 of the band ends 10 above the bottom edge.
         EXPECT_FLOAT_EQ(f.firstStop.top + f.firstStop.height, static_cast<float>(c.client.height()) - 10);
+    }
+}
+
+// From a client area 700 pixels tall the strip stands at the top of the
+// views' rectangle, a zoomed 100 pixels high, and the graphs below it; the
+// rows of the band keep their formula, the pause button and the stopping
+// start button share the start button's place at every size.
+TEST(Layout, StripAboveTheGraphFrom700PixelsUp)
+{
+    struct Case {
+        QSize client;
+        bool above;
+        LayoutRect strip, graph, timeSlider;
+    };
+    const Case cases[] = {
+        {{640, 537}, false, {10, 10, 620, 212}, {10, 10, 620, 212}, {471, 257, 159, 25}},
+        {{900, 699}, false, {10, 10, 880, 374}, {10, 10, 880, 374}, {471, 419, 419, 25}},
+        {{640, 700}, true, {10, 10, 620, 100}, {10, 120, 620, 265}, {471, 420, 159, 25}},
+        {{1024, 768}, true, {10, 10, 1004, 125}, {10, 145, 1004, 308}, {471, 488, 543, 25}},
+        {{1920, 1080}, true, {10, 10, 1900, 200}, {10, 220, 1900, 545}, {471, 800, 1439, 25}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.client.width() << "x" << c.client.height());
+        const WindowLayout f =
+            computeLayout(static_cast<float>(c.client.width()), static_cast<float>(c.client.height()), 6);
+        EXPECT_EQ(f.stripAboveGraph, c.above);
+        EXPECT_EQ(f.strip, c.strip);
+        EXPECT_EQ(f.graph, c.graph);
+        EXPECT_EQ(f.timeSlider, c.timeSlider);
+        EXPECT_EQ(f.timeLabel, (LayoutRect{328, f.parametersTitle.top, 133, 25}));
+        EXPECT_EQ(f.startButtonBesidePause, (LayoutRect{471, f.startButton.top, 70, 25}));
+        EXPECT_EQ(f.pauseButton, (LayoutRect{541, f.startButton.top, 70, 25}));
+        // The slowdown bar keeps its row under the whole views' rectangle.
+        EXPECT_FLOAT_EQ(f.slowdownBar.top, f.views.top + f.views.height + 10);
     }
 }
 
@@ -174,6 +216,98 @@ TEST(ViewChoice, EachOptionShowsItsView)
     h.window->refresh();
     EXPECT_TRUE(h.view("energyView")->isVisible());
     EXPECT_FALSE(h.slowdownBar()->isVisible());
+}
+
+// The strip as drawn: its canvas as large as it is (to within a zoomed
+// pixel), the axis across it.
+void expectStripDrawn(CanvasWidget* strip)
+{
+    const ImageCanvas& canvas = strip->canvas();
+    const QSizeF drawn = QSizeF(canvas.logicalSize()) * strip->zoom();
+    EXPECT_LE(drawn.width(), strip->width());
+    EXPECT_GT(drawn.width(), strip->width() - strip->zoom());
+    EXPECT_LE(drawn.height(), strip->height());
+    EXPECT_GT(drawn.height(), strip->height() - strip->zoom());
+    const int axisRow = static_cast<int>(canvas.toPixel(0, 0).y() * canvas.devicePixelRatio());
+    const QImage& image = canvas.image();
+    ASSERT_FALSE(image.isNull());
+    for (const int column : {image.width() / 10, image.width() / 2 + 30, image.width() * 9 / 10})
+        EXPECT_EQ(image.pixelColor(column, axisRow), QColor(Qt::black)) << column;
+}
+
+// In a tall client area the strip shows above every graph, a zoomed 100
+// pixels high, and the slowdown bar with it; the animation alone shows the
+// strip alone in the whole rectangle. The strip, resized, is drawn afresh.
+TEST(ViewChoice, TallWindowShowsTheStripAboveEachGraph)
+{
+    WindowHarness h;
+    h.window->clientArea()->resize(1920, 1080);
+    const char* const controls[] = {"animationView", "coordinateView", "velocityView", "energyView",
+                                    "pathView",      "phaseView",      "slowdownBar",  "slowdownValue"};
+    const QRect above(10, 10, 1900, 200), alone(10, 10, 1900, 755);
+    struct Row {
+        const char* option;
+        bool shown[8];
+        QRect strip;
+    };
+    const Row rows[] = {
+        {"coordinateOption", {true, true, false, false, false, false, true, true}, above},
+        {"velocityOption", {true, false, true, false, false, false, true, true}, above},
+        {"animationOption", {true, false, false, false, false, false, true, true}, alone},
+        {"energyOption", {true, false, false, true, false, false, true, true}, above},
+        {"pathOption", {true, false, false, false, true, false, true, true}, above},
+        {"phaseOption", {true, false, false, false, false, true, true, true}, above},
+        {"animationOption", {true, false, false, false, false, false, true, true}, alone},
+    };
+    CanvasWidget* strip = h.view("animationView");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.option);
+        h.choose(row.option);
+        for (std::size_t i = 0; i < std::size(controls); ++i)
+            EXPECT_EQ(h.child<QWidget>(controls[i])->isVisible(), row.shown[i]) << controls[i];
+        EXPECT_EQ(strip->geometry(), row.strip);
+        expectStripDrawn(strip);
+    }
+    for (const char* name : std::span(kViewNames).subspan(1))
+        EXPECT_EQ(h.view(name)->geometry(), QRect(10, 220, 1900, 545)) << name;
+
+    // Lower again, one view at a time, in the whole rectangle.
+    h.choose("pathOption");
+    h.window->clientArea()->resize(1920, 699);
+    EXPECT_FALSE(strip->isVisible());
+    EXPECT_FALSE(h.slowdownBar()->isVisible());
+    EXPECT_EQ(h.view("pathView")->geometry(), strip->geometry());
+}
+
+// During a run the strip keeps the place it had when the run started, the
+// load moving for its size; a graph it would cover shows alone. When the run
+// ends the strip takes the place of the view chosen, drawn afresh.
+TEST(ViewChoice, TallWindowMovesTheStripOnlyAfterARun)
+{
+    for (const char* startOn : {"animationOption", "coordinateOption"}) {
+        SCOPED_TRACE(startOn);
+        WindowHarness h;
+        h.window->clientArea()->resize(1920, 1080);
+        CanvasWidget* strip = h.view("animationView");
+        h.choose(startOn);
+        const QRect atStart = strip->geometry();
+        h.click(h.startButton());
+        h.clock.fireAll(50);
+        const bool startedAlone = std::string(startOn) == "animationOption";
+        h.choose(startedAlone ? "coordinateOption" : "animationOption");
+        EXPECT_EQ(strip->geometry(), atStart);
+        EXPECT_EQ(strip->isVisible(), !startedAlone);
+        EXPECT_EQ(h.view("coordinateView")->isVisible(), startedAlone);
+
+        h.clock.fireAll();
+        ASSERT_FALSE(h.window->isRunning());
+        EXPECT_TRUE(strip->isVisible());
+        EXPECT_EQ(strip->geometry(), startedAlone ? QRect(10, 10, 1900, 200) : QRect(10, 10, 1900, 755));
+        expectStripDrawn(strip);
+        // The ended run is drawn again, its load where it stopped.
+        EXPECT_NE(strip->setup(), std::nullopt);
+        EXPECT_NE(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end="));
+    }
 }
 
 TEST(ViewChoice, SlowdownSurvivesHidingTheBar)

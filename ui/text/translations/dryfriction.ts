@@ -11,6 +11,10 @@
         <source>От 1 (быстрее всего) до 9 (медленнее всего)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Момент расчёта</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>
@@ -88,6 +92,14 @@
     </message>
     <message>
         <source>|X(%1)|=%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>t = %1  (%2 с)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -419,6 +431,22 @@
     </message>
     <message>
         <source>остановка установки (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПАУЗА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пауза (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время: безразмерное и в секундах</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
