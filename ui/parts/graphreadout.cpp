@@ -91,10 +91,9 @@ GraphReadout::GraphReadout(QWidget* client, std::vector<QWidget*> views, std::ve
     }
 }
 
-void GraphReadout::showRun(std::shared_ptr<const RunRecord> run, std::size_t shown)
+void GraphReadout::showRun(std::shared_ptr<const RunRecord> run)
 {
     m_run = std::move(run);
-    m_shown = shown;
 }
 
 void GraphReadout::forgetRun()
@@ -122,7 +121,7 @@ void GraphReadout::showAt(std::size_t graph, QPointF pointer)
     const std::span<const ViewEntry> views = viewTable();
     const QString text = m_run && graph + 1 < views.size()
                              ? readoutAt(views[graph + 1], *m_canvases[graph], canvasPoint(m_views[graph], pointer),
-                                         *m_run, m_shown, localeDecimalPoint())
+                                         *m_run, m_run->shown(), localeDecimalPoint())
                              : QString();
     if (text.isEmpty()) {
         m_label->hide();

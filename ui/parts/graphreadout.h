@@ -43,10 +43,9 @@ public:
 
     QLabel* label() const { return m_label; }
 
-    // The run the graphs show, drawn up to its sample `shown`.
-    void showRun(std::shared_ptr<const RunRecord> run, std::size_t shown);
-    // Cheap enough for every sample: it only notes the moment.
-    void setShown(std::size_t shown) { m_shown = shown; }
+    // The run the graphs show, drawn up to its moment shown, which is read
+    // from it when the pointer moves.
+    void showRun(std::shared_ptr<const RunRecord> run);
     // The views were cleared: nothing to read until the next run.
     void forgetRun();
 
@@ -60,7 +59,6 @@ private:
     std::vector<QWidget*> m_views;
     std::vector<const Canvas*> m_canvases;
     std::shared_ptr<const RunRecord> m_run;
-    std::size_t m_shown = 0;
 };
 
 }  // namespace dryfriction

@@ -91,7 +91,7 @@ void ViewStack::showRun(std::shared_ptr<const RunRecord> run)
     if (!m_run)
         return;
     drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, m_run->shown());
-    m_readout->showRun(m_run, m_run->shown());
+    m_readout->showRun(m_run);
     placeLoad(m_run->shownSample().x);
     updateShownGraphs();
 }
@@ -100,7 +100,6 @@ void ViewStack::showMoment(std::size_t previous, std::size_t shown)
 {
     if (!m_run)
         return;
-    m_readout->setShown(shown);
     placeLoad(m_run->sample(shown).x);
     if (previous + 1 != shown) {
         // Drawn afresh: the graphs at the run's start, then the traces to the
