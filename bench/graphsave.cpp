@@ -22,6 +22,7 @@
 
 #include "model/characteristics.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <benchmark/benchmark.h>
 
@@ -58,12 +59,11 @@ ViewScene defaultRun()
     const MotionCharacteristics c = characteristicsOf(p);
     ViewScene scene;
     scene.view = 1;
-    scene.style = graphStyle(timeGraphs()[0]);
+    scene.style = graphStyle(viewGraphs()[0]);
     scene.ranges = computePlotRanges(p, c);
     scene.texts = test::windowTexts();
     scene.x0 = p.x0;
-    scene.graphFramePasses = 2;
-    scene.run = ViewScene::Run{p, c, 796};
+    scene.run = ViewScene::Run{std::make_shared<const RunRecord>(p, c), 796};
     return scene;
 }
 

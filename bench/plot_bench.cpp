@@ -1,12 +1,13 @@
-// Cost of redrawing the five empty views (what every keystroke and resize does) and
-// of one sample of a run (a trace segment on every graph, a load move every
-// fifth sample).
+// Cost of redrawing the five empty views (what every keystroke and resize does),
+// of one sample of a run (a trace segment on every graph), and of drawing
+// every view of a long run at a moment at once (a resize after the run, a
+// step of the scrubber).
 
 #include "windowtexts.h"
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
-#include "plot/loadanimation.h"
+#include "plot/imagecanvas.h"
 #include "plot/offscreenviews.h"
 #include "plot/rundrawing.h"
 #include "plot/viewtexts.h"
@@ -15,6 +16,7 @@
 #include "model/motion.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QGuiApplication>
 
@@ -32,7 +34,7 @@ struct Scene : OffscreenViews {
     PlotRanges ranges;
     SetupPlacement placement;
 
-    explicit Scene(QSize size) : OffscreenViews(size) {}
+    explicit Scene(QSize size, qreal zoom = 1) : OffscreenViews(size, zoom) {}
 
     void redraw(const ProblemParameters& p, const MotionCharacteristics& c)
     {
@@ -43,11 +45,29 @@ struct Scene : OffscreenViews {
         placement = drawFrames(strip(), graphCanvases, ranges, p.x0, texts);
     }
 
-    void drawPreambles(const ProblemParameters& p, const MotionCharacteristics& c)
+    // Every view at the moment `shown` of the run, drawn afresh, the images
+    // finished as a repaint reads them.
+    void redrawAt(const RunRecord& run, std::size_t shown)
     {
-        for (std::size_t i = 0; i < graphCanvases.size(); ++i)
-            drawRunPreamble(*graphCanvases[i], timeGraphs()[i], ranges, p, c, texts.legendStops,
-                            texts.legendExtremes);
+        redraw(run.parameters(), run.characteristics());
+        drawRunAt(graphCanvases, ranges, texts, run, shown);
+        placement = placedAt(placement, run.sample(shown).x);
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            benchmark::DoNotOptimize(graph(i).image().constBits());
+    }
+
+    // A step of the scrubber as the views take it: the graphs drawn afresh
+    // at the moment over their frames (the strip keeps its image; only its
+    // load moves).
+    void redrawGraphsAt(const RunRecord& run, std::size_t shown)
+    {
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            graph(i).clear();
+        drawGraphFrames(graphCanvases, ranges, texts);
+        drawRunAt(graphCanvases, ranges, texts, run, shown);
+        placement = placedAt(placement, run.sample(shown).x);
+        for (std::size_t i = 0; i < graphCount(); ++i)
+            benchmark::DoNotOptimize(graph(i).image().constBits());
     }
 };
 
@@ -73,24 +93,100 @@ void BM_DrawSample(benchmark::State& state)
     std::int64_t samples = 0;
     for (auto _ : state) {
         state.PauseTiming();
+        const RunRecord run(p, c);
         scene.redraw(p, c);
-        scene.drawPreambles(p, c);
-        LoadAnimation load(scene.placement);
-        MotionRun run(p, c);
-        std::vector<MotionSample> all;
-        while (run.next())
-            all.push_back(run.sample());
+        drawRunAt(scene.graphCanvases, scene.ranges, scene.texts, run, 0);
         state.ResumeTiming();
-        for (const MotionSample& s : all) {
-            benchmark::DoNotOptimize(drawSample(scene.graphCanvases, s));
-            load.follow(s.x);
+        for (std::size_t k = 1; k <= run.sampleCount(); ++k) {
+            benchmark::DoNotOptimize(drawTraces(scene.graphCanvases, run, k - 1, k));
+            benchmark::DoNotOptimize(placedAt(scene.placement, run.sample(k).x));
         }
-        samples += static_cast<std::int64_t>(all.size());
+        samples += static_cast<std::int64_t>(run.sampleCount());
     }
     state.counters["per_sample_us"] =
         benchmark::Counter(static_cast<double>(samples) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DrawSample)->Unit(benchmark::kMillisecond);
+
+// The start-up problem run to t = 10000 (396 214 samples), every view drawn
+// in the views' rectangle of a 1920 x 1080 client area, 1900 x 755, as the
+// window draws it there: zoomed twice, 950 x 377 logical pixels at two device
+// pixels each.
+constexpr QSize kFullHdViews(950, 377);
+constexpr qreal kFullHdZoom = 2;
+
+const RunRecord& longRun()
+{
+    static const RunRecord run = [] {
+        ProblemParameters p = kStartupParameters;
+        p.duration = 10000;
+        return RunRecord(p, characteristicsOf(p));
+    }();
+    return run;
+}
+
+// A resize after the long run has ended: every view afresh at its end.
+void BM_DrawEndedLongRun(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    Scene scene(kFullHdViews, kFullHdZoom);
+    for (auto _ : state)
+        scene.redrawAt(run, run.sampleCount());
+    state.counters["samples"] = static_cast<double>(run.sampleCount());
+}
+BENCHMARK(BM_DrawEndedLongRun)->Unit(benchmark::kMillisecond);
+
+// The same views at the run's start: the frames, the markers, legends and
+// start points, but no trace.
+void BM_DrawLongRunStart(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    Scene scene(kFullHdViews, kFullHdZoom);
+    for (auto _ : state)
+        scene.redrawAt(run, 0);
+}
+BENCHMARK(BM_DrawLongRunStart)->Unit(benchmark::kMillisecond);
+
+// A step of the scrubber on the ended long run: every graph afresh at another
+// moment, the steps going from stop to stop, to the middle and to the end in
+// turn.
+void BM_ScrubLongRun(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    std::vector<std::size_t> moments = run.stopMoments();
+    moments.push_back(run.sampleCount() / 2);
+    moments.push_back(run.sampleCount());
+    Scene scene(kFullHdViews, kFullHdZoom);
+    scene.redrawAt(run, run.sampleCount());
+    std::size_t step = 0;
+    for (auto _ : state)
+        scene.redrawGraphsAt(run, moments[step++ % moments.size()]);
+}
+BENCHMARK(BM_ScrubLongRun)->Unit(benchmark::kMillisecond);
+
+// The same steps as the window's views take them: the graphs at the run's
+// start, kept, put back, and the traces drawn to the moment.
+void BM_ScrubLongRunFromKeptStart(benchmark::State& state)
+{
+    const RunRecord& run = longRun();
+    std::vector<std::size_t> moments = run.stopMoments();
+    moments.push_back(run.sampleCount() / 2);
+    moments.push_back(run.sampleCount());
+    Scene scene(kFullHdViews, kFullHdZoom);
+    scene.redrawAt(run, 0);
+    std::vector<ImageCanvas> start;
+    for (std::size_t i = 0; i < scene.graphCount(); ++i)
+        start.push_back(scene.graph(i));  // finished by redrawAt, as the views keep it
+    std::size_t step = 0;
+    for (auto _ : state) {
+        for (std::size_t i = 0; i < scene.graphCount(); ++i)
+            scene.graph(i) = start[i];
+        drawTraces(scene.graphCanvases, run, 0, moments[step++ % moments.size()]);
+        for (std::size_t i = 0; i < scene.graphCount(); ++i)
+            benchmark::DoNotOptimize(scene.graph(i).image().constBits());
+    }
+}
+BENCHMARK(BM_ScrubLongRunFromKeptStart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -57,19 +57,4 @@ PlotRanges computePlotRanges(const ProblemParameters& p, const MotionCharacteris
     return r;
 }
 
-TimeGrid timeGrid(const PlotRanges& r)
-{
-    TimeGrid grid;
-    const float duration = r.graphRight;
-    if (!(std::isfinite(duration) && duration >= 1))
-        return grid;
-    grid.divisions = duration >= static_cast<float>(kMaxTimeDivisions)
-                         ? kMaxTimeDivisions
-                         : static_cast<long long>(std::floor(duration));
-    // The span is taken in single precision, as the time axis is held.
-    grid.step = static_cast<double>(r.graphRight - static_cast<float>(r.graphLeft))
-                / static_cast<double>(grid.divisions);
-    return grid;
-}
-
 }  // namespace dryfriction

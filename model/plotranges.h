@@ -31,17 +31,4 @@ struct PlotRanges {
 
 PlotRanges computePlotRanges(const ProblemParameters& p, const MotionCharacteristics& c);
 
-// The time axis of the graphs: one division per unit of phase, floor(duration)
-// divisions of duration/divisions each. There are none for a duration below 1
-// (step 0 then). The count is clamped to kMaxTimeDivisions, which the input
-// limits never reach, so that no caller can overflow with it.
-inline constexpr long long kMaxTimeDivisions = 1'000'000;
-
-struct TimeGrid {
-    long long divisions = 0;
-    double step = 0;
-};
-
-TimeGrid timeGrid(const PlotRanges& r);
-
 }  // namespace dryfriction

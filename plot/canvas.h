@@ -57,6 +57,10 @@ public:
 
     // The size on the screen in logical pixels.
     virtual QSize logicalSize() const = 0;
+    // Device pixels per logical pixel that the drawing resolves: a curve of
+    // more points than the canvas has device-pixel columns is drawn from
+    // fewer of them, which show the same to within a device pixel.
+    virtual qreal resolution() const { return 1.0; }
     // The box, in logical pixels, that drawText fills with this text: its
     // advance across and the font's height (ascent plus descent) down.
     virtual QSizeF textSize(const QString& text) const = 0;

@@ -7,21 +7,27 @@ namespace dryfriction {
 void applyScales(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r)
 {
     strip.setScale(r.animLeft, r.animTop, r.animRight, r.animBottom);
-    const std::span<const GraphDescription> descriptions = timeGraphs();
+    const std::span<const GraphDescription> descriptions = viewGraphs();
     for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i)
         setGraphScale(*graphs[i], descriptions[i], r);
 }
 
+void drawGraphFrame(Canvas& canvas, std::size_t graph, const PlotRanges& r, const ViewTexts& texts)
+{
+    const std::span<const GraphDescription> descriptions = viewGraphs();
+    if (graph >= descriptions.size())
+        return;
+    const QString caption = graph < texts.graphCaptions.size() ? texts.graphCaptions[graph] : QString();
+    const QString across = graph < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[graph].isEmpty()
+                               ? texts.graphAcrossCaptions[graph]
+                               : texts.timeCaption;
+    drawGraphFrame(canvas, descriptions[graph], r, caption, across, texts.decimalPoint, texts.labelsOnLines);
+}
+
 void drawGraphFrames(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts)
 {
-    const std::span<const GraphDescription> descriptions = timeGraphs();
-    for (std::size_t i = 0; i < graphs.size() && i < descriptions.size(); ++i) {
-        const QString caption = i < texts.graphCaptions.size() ? texts.graphCaptions[i] : QString();
-        const QString across = i < texts.graphAcrossCaptions.size() && !texts.graphAcrossCaptions[i].isEmpty()
-                                   ? texts.graphAcrossCaptions[i]
-                                   : texts.timeCaption;
-        drawGraphFrame(*graphs[i], descriptions[i], r, caption, across, texts.decimalPoint, texts.labelsOnLines);
-    }
+    for (std::size_t i = 0; i < graphs.size(); ++i)
+        drawGraphFrame(*graphs[i], i, r, texts);
 }
 
 SetupPlacement drawFrames(Canvas& strip, std::span<Canvas* const> graphs, const PlotRanges& r, double x0,

@@ -1,23 +1,41 @@
 #pragma once
 
+#include "plot/canvas.h"
+
 #include "model/motion.h"
 #include "model/plotranges.h"
 
 #include <QColor>
 
 #include <span>
+#include <vector>
 
 namespace dryfriction {
 
-// One graph of a quantity against time, or against another quantity, described
-// by data: what it traces from a sample, its ranges, its grid and where its
-// labels go, its colours and font. One routine draws the frame of any graph
-// from its description (see graphframe.h), one draws a run on every graph (see
+// One curve a run draws on a graph: the quantities it reads from a sample,
+// across (the time when null) and up, and how it is drawn. The width of a
+// trace is kTraceWidth; the canvases dash only lines of width 1, so a dashed
+// trace shows solid on them.
+struct TraceDescription {
+    double (*across)(const MotionSample&) = nullptr;
+    double (*up)(const MotionSample&) = nullptr;
+    QColor color;
+    LineStyle style = LineStyle::Solid;
+};
+
+// The width in logical pixels of every trace (and of the run's start points).
+inline constexpr int kTraceWidth = 3;
+
+// One graph of quantities against time, or against another quantity, described
+// by data: what its traces read from a sample, its ranges, its grid and where
+// its labels go, its colours and font. One routine draws the frame of any graph
+// from its description (see graphframe.h), one draws a run on any graph (see
 // rundrawing.h).
 struct GraphDescription {
-    // The quantity traced, read from a sample, and the trace's colour.
-    double (*value)(const MotionSample&) = nullptr;
-    QColor traceColor;
+    // The curves a run draws, in the order they are drawn. The first is the
+    // graph's own quantity: the pointer reads it, and on a graph of a
+    // quantity across its across quantity places the stops.
+    std::vector<TraceDescription> traces;
 
     // The vertical range: the top and the bottom edge of the graph.
     double (*top)(const PlotRanges&) = nullptr;
@@ -50,13 +68,13 @@ struct GraphDescription {
     double fontPoints = 9;
     bool windowBackground = false;
 
-    // What runs across: the time from 0 to the duration when `across` is
-    // null, or else a quantity of the sample from `left` to `right`. Such a
-    // graph has one pixel per unit on both axes (its region centred in the
-    // view, the rest blank), grid lines at the same step across and up (a
-    // unit, or a half or a quarter of one when the ranges are small), no
-    // legend, and marks the stops where they happen rather than when.
-    double (*across)(const MotionSample&) = nullptr;
+    // What runs across: the time from 0 to the duration when `left` is null,
+    // or else a quantity of the sample from `left` to `right` (the traces say
+    // which). Such a graph has one pixel per unit on both axes (its region
+    // centred in the view, the rest blank), grid lines at the same step
+    // across and up (a unit, or a half or a quarter of one when the ranges
+    // are small), no legend, and marks the stops where they happen rather
+    // than when.
     double (*left)(const PlotRanges&) = nullptr;
     double (*right)(const PlotRanges&) = nullptr;
 
@@ -67,7 +85,7 @@ struct GraphDescription {
 
 inline bool acrossTime(const GraphDescription& graph)
 {
-    return graph.across == nullptr;
+    return graph.left == nullptr;
 }
 
 // The left and right edges of the graph's region, and where a sample lies across.
@@ -81,14 +99,19 @@ inline double rightEdge(const GraphDescription& graph, const PlotRanges& r)
     return acrossTime(graph) ? static_cast<double>(r.graphRight) : graph.right(r);
 }
 
-inline double acrossValue(const GraphDescription& graph, const MotionSample& s)
+// Where a sample lies on a trace: across and up.
+inline double acrossValue(const TraceDescription& trace, const MotionSample& s)
 {
-    return acrossTime(graph) ? static_cast<double>(s.t) : graph.across(s);
+    return trace.across == nullptr ? static_cast<double>(s.t) : trace.across(s);
 }
 
-// The graphs in the order the window offers them: coordinate, velocity
-// projection, energy relative to the initial energy and path against time,
-// then the phase portrait, velocity against coordinate.
-std::span<const GraphDescription> timeGraphs();
+inline double upValue(const TraceDescription& trace, const MotionSample& s)
+{
+    return trace.up(s);
+}
+
+// The graphs of the view table (see viewtable.h), in its order: view i + 1
+// shows graph i.
+std::span<const GraphDescription> viewGraphs();
 
 }  // namespace dryfriction

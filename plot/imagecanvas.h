@@ -44,6 +44,7 @@ public:
     QSize logicalSize() const override { return m_logicalSize; }
     QSizeF textSize(const QString& text) const override;
     qreal devicePixelRatio() const { return m_dpr; }
+    qreal resolution() const override { return m_dpr; }
     // The image in device pixels (its own devicePixelRatio is left at 1).
     // Every line drawn so far is in it.
     const QImage& image() const

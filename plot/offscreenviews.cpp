@@ -7,22 +7,22 @@ namespace dryfriction {
 
 namespace {
 
-void applyStyle(ImageCanvas& canvas, const ViewStyle& style, QSize size)
+void applyStyle(ImageCanvas& canvas, const ViewStyle& style, QSize size, qreal devicePixelRatio)
 {
     canvas.setFont(style.font);
     canvas.setBackColor(style.background);
     canvas.setForeColor(style.foreground);
-    canvas.setSize(size);
+    canvas.setSize(size, devicePixelRatio);
 }
 
 }  // namespace
 
-OffscreenViews::OffscreenViews(QSize size, const QColor& windowBackground, const QColor& windowText)
+OffscreenViews::OffscreenViews(QSize size, qreal devicePixelRatio)
 {
-    applyStyle(m_strip, stripStyle(), size);
-    for (const GraphDescription& graph : timeGraphs()) {
+    applyStyle(m_strip, stripStyle(), size, devicePixelRatio);
+    for (const GraphDescription& graph : viewGraphs()) {
         m_graphs.emplace_back();
-        applyStyle(m_graphs.back(), graphStyle(graph, windowBackground, windowText), size);
+        applyStyle(m_graphs.back(), graphStyle(graph), size, devicePixelRatio);
     }
 }
 

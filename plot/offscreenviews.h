@@ -14,12 +14,12 @@ namespace dryfriction {
 // views to files and for measuring the drawing.
 class OffscreenViews {
 public:
-    explicit OffscreenViews(QSize size, const QColor& windowBackground = Qt::white,
-                            const QColor& windowText = Qt::black);
+    // Images of `size` logical pixels at `devicePixelRatio` device pixels each.
+    explicit OffscreenViews(QSize size, qreal devicePixelRatio = 1.0);
 
     ImageCanvas& strip() { return m_strip; }
     ImageCanvas& graph(std::size_t i) { return m_graphs.at(i); }
-    // The graphs in the order of timeGraphs(), for the drawing functions.
+    // The graphs in the order of viewGraphs(), for the drawing functions.
     std::vector<Canvas*> graphs();
     std::size_t graphCount() const { return m_graphs.size(); }
 

@@ -36,6 +36,9 @@ public:
     void finish();
 
     QSize logicalSize() const override { return m_logicalSize; }
+    // A vector page is looked at enlarged: its curves keep four points per
+    // logical pixel where they are reduced.
+    qreal resolution() const override { return 4.0; }
 
     void setBackColor(const QColor& color) { m_backColor = color; }
     void setForeColor(const QColor& color) { m_foreColor = color; }

@@ -1,7 +1,9 @@
 #include "plot/rundrawing.h"
 
 #include "plot/plotcolors.h"
+#include "plot/tracepoints.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dryfriction {
@@ -28,7 +30,7 @@ constexpr double kStopMarkPixels = 10;
 void drawStopMarks(Canvas& canvas, const GraphDescription& graph, const PlotRanges& r,
                    const ProblemParameters& p, const MotionCharacteristics& c)
 {
-    if (c.halfSwings < 0)
+    if (c.halfSwings < 0 || graph.traces.empty())
         return;
     const double reach = canvas.userHeight(kStopMarkPixels);
     const int halfSwings = halfSwingCount(c);
@@ -38,9 +40,21 @@ void drawStopMarks(Canvas& canvas, const GraphDescription& graph, const PlotRang
             break;
         if (stop < 0)
             continue;
-        const double where = acrossValue(graph, exactSampleAt(stop, p, c));
+        const double where = acrossValue(graph.traces.front(), exactSampleAt(stop, p, c));
         canvas.line(where, reach, where, -reach, kRed);
     }
+}
+
+// The red start point of every trace, from which it sets out; the canvas is
+// left solid, at the traces' width and smoothed.
+void drawStartPoints(Canvas& canvas, const GraphDescription& graph, const ProblemParameters& p)
+{
+    canvas.setLineWidth(kTraceWidth);
+    canvas.setLineStyle(LineStyle::Solid);
+    canvas.setSmoothLines(true);
+    const MotionSample start = initialSample(p);
+    for (const TraceDescription& trace : graph.traces)
+        canvas.dot(acrossValue(trace, start), upValue(trace, start), kRed);
 }
 
 }  // namespace
@@ -58,11 +72,7 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
 
     if (!acrossTime(graph)) {
         drawStopMarks(canvas, graph, r, p, c);
-        canvas.setLineWidth(3);
-        canvas.setLineStyle(LineStyle::Solid);
-        canvas.setSmoothLines(true);
-        const MotionSample start = initialSample(p);
-        canvas.dot(acrossValue(graph, start), graph.value(start), kRed);
+        drawStartPoints(canvas, graph, p);
         return;
     }
 
@@ -88,7 +98,7 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
         canvas.line(0, e.lowerStart, e.endTime, 0, kMagenta);
     }
 
-    canvas.setLineWidth(3);
+    canvas.setLineWidth(kTraceWidth);
     canvas.setLineStyle(LineStyle::Solid);
     canvas.setSmoothLines(true);
 
@@ -106,28 +116,80 @@ void drawRunPreamble(Canvas& canvas, const GraphDescription& graph, const PlotRa
     canvas.setCurrentY(secondLevel);
     canvas.drawText(legendExtremes);
 
-    canvas.dot(0, graph.value(initialSample(p)), kRed);
+    drawStartPoints(canvas, graph, p);
 }
 
-std::vector<QRectF> drawSample(std::span<Canvas* const> canvases, const MotionSample& s)
+QRectF drawTraces(Canvas& canvas, const GraphDescription& graph, const RunRecord& run, std::size_t from,
+                  std::size_t to)
 {
-    const std::span<const GraphDescription> graphs = timeGraphs();
+    to = std::min(to, run.sampleCount());
+    if (to <= from)
+        return {};
+    canvas.setLineWidth(kTraceWidth);
+    canvas.setSmoothLines(true);
+    const QRectF whole(QPointF(0, 0), QSizeF(canvas.logicalSize()));
+    const MotionSample& start = run.sample(from);
+    double left = 0, top = 0, right = 0, bottom = 0;
+    bool any = false, lost = false;
+    const auto reach = [&](QPointF user) {
+        const QPointF at = canvas.toPixel(user.x(), user.y());
+        if (!finite(at)) {
+            lost = true;
+            return;
+        }
+        if (!any) {
+            left = right = at.x();
+            top = bottom = at.y();
+            any = true;
+        }
+        left = std::min(left, at.x());
+        right = std::max(right, at.x());
+        top = std::min(top, at.y());
+        bottom = std::max(bottom, at.y());
+    };
+    for (const TraceDescription& trace : graph.traces) {
+        canvas.setLineStyle(trace.style);
+        QPointF last(acrossValue(trace, start), upValue(trace, start));
+        reach(last);
+        for (const QPointF& next : tracePoints(canvas, trace, run, from, to)) {
+            canvas.line(last.x(), last.y(), next.x(), next.y(), trace.color);
+            reach(next);
+            last = next;
+        }
+    }
+    if (lost)
+        return whole;
+    const double pen = penReach(canvas.lineWidth());
+    return QRectF(QPointF(left, top), QPointF(right, bottom)).adjusted(-pen, -pen, pen, pen).intersected(whole);
+}
+
+std::vector<QRectF> drawTraces(std::span<Canvas* const> canvases, const RunRecord& run, std::size_t from,
+                               std::size_t to)
+{
+    const std::span<const GraphDescription> graphs = viewGraphs();
     std::vector<QRectF> changed;
     changed.reserve(canvases.size());
-    for (std::size_t i = 0; i < canvases.size() && i < graphs.size(); ++i) {
-        Canvas& canvas = *canvases[i];
-        const QPointF from = canvas.toPixel(canvas.currentX(), canvas.currentY());
-        canvas.lineTo(acrossValue(graphs[i], s), graphs[i].value(s), graphs[i].traceColor);
-        const QPointF to = canvas.toPixel(canvas.currentX(), canvas.currentY());
-        const QRectF whole(QPointF(0, 0), QSizeF(canvas.logicalSize()));
-        if (!finite(from) || !finite(to)) {
-            changed.push_back(whole);
-            continue;
-        }
-        const double reach = penReach(canvas.lineWidth());
-        changed.push_back(QRectF(from, to).normalized().adjusted(-reach, -reach, reach, reach).intersected(whole));
-    }
+    for (std::size_t i = 0; i < canvases.size() && i < graphs.size(); ++i)
+        changed.push_back(drawTraces(*canvases[i], graphs[i], run, from, to));
     return changed;
+}
+
+void drawRunAt(Canvas& canvas, std::size_t graph, const PlotRanges& r, const ViewTexts& texts,
+               const RunRecord& run, std::size_t shown)
+{
+    const std::span<const GraphDescription> graphs = viewGraphs();
+    if (graph >= graphs.size())
+        return;
+    drawRunPreamble(canvas, graphs[graph], r, run.parameters(), run.characteristics(), texts.legendStops,
+                    texts.legendExtremes);
+    drawTraces(canvas, graphs[graph], run, 0, shown);
+}
+
+void drawRunAt(std::span<Canvas* const> graphs, const PlotRanges& r, const ViewTexts& texts, const RunRecord& run,
+               std::size_t shown)
+{
+    for (std::size_t i = 0; i < graphs.size(); ++i)
+        drawRunAt(*graphs[i], i, r, texts, run, shown);
 }
 
 }  // namespace dryfriction

@@ -5,14 +5,14 @@
 #include "plot/viewstyle.h"
 #include "plot/viewtexts.h"
 
-#include "model/characteristics.h"
-#include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QImage>
 #include <QSize>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -21,30 +21,29 @@ namespace dryfriction {
 
 // Everything one view shows, kept as what was drawn rather than as pixels, so
 // the view can be drawn afresh at any resolution: the frames of the problem,
-// and for a graph the run as far as it has come.
+// and for a graph the run at the moment shown.
 struct ViewScene {
-    // The run on the graphs: its problem and how many of its samples are drawn.
+    // The run on the graphs: its record, shared rather than copied (a long
+    // run holds megabytes of samples), and the moment the graph shows, kept
+    // here so that the scene stays what it was when the run moves on.
     struct Run {
-        ProblemParameters parameters;
-        MotionCharacteristics characteristics;
-        std::size_t samplesDrawn = 0;
+        std::shared_ptr<const RunRecord> record;
+        std::size_t shown = 0;
     };
 
-    // 0 for the animation strip, i + 1 for timeGraphs()[i].
+    // 0 for the animation strip, i + 1 for viewGraphs()[i].
     std::size_t view = 0;
     ViewStyle style;
     PlotRanges ranges;
     ViewTexts texts;
     double x0 = 0;
-    // A run draws a graph's frame a second time over the first before it starts.
-    int graphFramePasses = 1;
     std::optional<Run> run;
     // Where the strip shows the spring and the load.
     std::optional<SetupPlacement> setup;
 };
 
 // Draws the scene on a canvas of the view's size, cleared first: the frame,
-// then, on a graph, the run's preamble and its trace through the samples drawn.
+// then, on a graph with a run, the run at its moment (see drawRunAt).
 // The set-up of the strip is not part of it (see paintSetup).
 void drawScene(Canvas& canvas, const ViewScene& scene);
 

@@ -5,21 +5,20 @@
 #include "plot/animationstrip.h"
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
-#include "plot/loadanimation.h"
 #include "plot/offscreenviews.h"
-#include "plot/runreplay.h"
+#include "plot/rundrawing.h"
 #include "plot/viewstyle.h"
 
 #include "model/characteristics.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <utility>
 
 namespace dryfriction {
@@ -63,7 +62,7 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = 
     const PlotRanges r = computePlotRanges(p, c);
     out.views.strip().setSize(kStripSize, kPrintRatio);
     for (std::size_t i = 0; i < out.views.graphCount(); ++i) {
-        const GraphDescription& graph = timeGraphs()[i];
+        const GraphDescription& graph = viewGraphs()[i];
         out.views.graph(i).setSize(acrossTime(graph) ? kLogicalSize : phaseSize(graph, r, phaseWidth), kPrintRatio);
     }
 
@@ -76,16 +75,18 @@ void drawWholeRun(RunFigures& out, const ProblemParameters& p, int phaseWidth = 
     out.legendExtremes = std::exchange(texts.legendExtremes, QString());
     const std::vector<Canvas*> graphs = out.views.graphs();
     const SetupPlacement start = drawFrames(out.views.strip(), graphs, r, p.x0, texts);
-    // The whole run, every sample to its end.
-    const std::size_t allSamples = std::numeric_limits<std::size_t>::max();
-    replayRun(graphs, r, p, c, texts, allSamples);
-    out.load = placementAfter(start, p, c, allSamples);
+    // The whole run, sample by sample to its end.
+    const RunRecord run(p, c);
+    drawRunAt(graphs, r, texts, run, 0);
+    for (std::size_t k = 1; k <= run.sampleCount(); ++k)
+        drawTraces(graphs, run, k - 1, k);
+    out.load = placedAt(start, run.sample(run.sampleCount()).x);
 }
 
 // The one graph that is not against time.
 std::size_t phaseGraphIndex()
 {
-    const std::span<const GraphDescription> graphs = timeGraphs();
+    const std::span<const GraphDescription> graphs = viewGraphs();
     std::size_t i = 0;
     while (i + 1 < graphs.size() && acrossTime(graphs[i]))
         ++i;
@@ -97,7 +98,7 @@ std::size_t phaseGraphIndex()
 bool saveGraph(RunFigures& figures, std::size_t i, const QString& file)
 {
     const QImage& graph = figures.views.graph(i).image();
-    const GraphDescription& description = timeGraphs()[i];
+    const GraphDescription& description = viewGraphs()[i];
     if (!acrossTime(description))
         return graph.save(file);
     const qreal ratio = figures.views.graph(i).devicePixelRatio();

@@ -9,19 +9,19 @@
 #include "plot/imagecanvas.h"
 #include "plot/offscreenviews.h"
 #include "plot/plotcolors.h"
-#include "plot/runreplay.h"
+#include "plot/rundrawing.h"
 #include "plot/viewstyle.h"
 
 #include "model/characteristics.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextDocument>
 
 #include <cmath>
-#include <limits>
 
 namespace dryfriction {
 
@@ -170,7 +170,12 @@ QImage dryRun(const ProblemParameters& p)
     const ViewTexts texts = viewTexts(QStringLiteral(","));
     const std::vector<Canvas*> graphs = views.graphs();
     drawFrames(views.strip(), std::span<Canvas* const>(graphs).first(1), r, p.x0, texts);
-    replayRun(std::span<Canvas* const>(graphs).first(1), r, p, c, texts, std::numeric_limits<std::size_t>::max());
+    // The whole run, sample by sample, as the window draws it.
+    const std::span<Canvas* const> coordinate = std::span<Canvas* const>(graphs).first(1);
+    const RunRecord run(p, c);
+    drawRunAt(coordinate, r, texts, run, 0);
+    for (std::size_t k = 1; k <= run.sampleCount(); ++k)
+        drawTraces(coordinate, run, k - 1, k);
     return views.graph(0).image();
 }
 
@@ -185,7 +190,7 @@ QImage viscousRun(const ProblemParameters& p)
     ImageCanvas graph;
     // The coordinate graph's frame without the stagnation band: viscous
     // friction holds the load nowhere but at x = 0.
-    GraphDescription description = timeGraphs()[0];
+    GraphDescription description = viewGraphs()[0];
     description.stagnationBand = false;
     const ViewTexts texts = viewTexts(QStringLiteral(","));
     const ViewStyle style = graphStyle(description);

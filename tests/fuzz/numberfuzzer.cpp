@@ -267,9 +267,6 @@ void expectFiniteCharacteristics(const ProblemParameters& p)
     }
     if (!(r.xMax >= 1 && r.vMax >= 1 && r.pathMax >= 1))
         failure("accepted parameters give a plot range below one", canonicalText(r.xMax));
-    const TimeGrid grid = timeGrid(r);
-    if (grid.divisions != static_cast<long long>(std::floor(p.duration)) || grid.divisions > kMaxTimeDivisions)
-        failure("accepted parameters give a wrong time grid", canonicalText(p.duration));
 }
 
 // What a field reads beside what the companion reads.

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <ostream>
 #include <string>
 
@@ -64,32 +63,6 @@ TEST(PlotRanges, LargestInputsStayFinite)
     EXPECT_EQ(r.xMax, 1413);  // Ao = sqrt(999^2 + 1000^2)
     EXPECT_GT(r.vMax, 1000);
     EXPECT_EQ(r.graphRight, 10000);
-}
-
-// One division per whole unit of the duration, spread evenly over it; none
-// below one unit or for a duration that is no number; never more than
-// kMaxTimeDivisions, however long the axis.
-TEST(TimeGrid, DivisionsAndStep)
-{
-    const struct {
-        float duration;
-        long long divisions;
-        double step;
-    } cases[] = {
-        {20, 20, 1},
-        {20.5f, 20, 1.025},
-        {0.999f, 0, 0},
-        {std::nanf(""), 0, 0},
-        {std::numeric_limits<float>::infinity(), 0, 0},
-        {1e7f, kMaxTimeDivisions, 10},
-        {1e30f, kMaxTimeDivisions, 1e30f / 1e6},
-    };
-    PlotRanges r;
-    for (const auto& c : cases) {
-        r.graphRight = c.duration;
-        EXPECT_EQ(timeGrid(r).divisions, c.divisions) << c.duration;
-        EXPECT_DOUBLE_EQ(timeGrid(r).step, c.step) << c.duration;
-    }
 }
 
 }  // namespace

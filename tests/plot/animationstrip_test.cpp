@@ -5,7 +5,6 @@
 
 #include "plot/animationstrip.h"
 #include "plot/imagecanvas.h"
-#include "plot/loadanimation.h"
 #include "plot/plotcolors.h"
 #include "plot/viewstyle.h"
 
@@ -216,32 +215,4 @@ TEST(AnimationStrip, SetupAreaHoldsEveryPixelTheSetupChanges)
             EXPECT_LE(area.bottom(), size.height() / 2 + 3);
         }
     }
-}
-
-// The load follows the run at its 6th, 11th, 16th ... sample, centred on the
-// sample's x with the spring stretched to it, and stands still in between.
-TEST(LoadAnimation, MovesOnEveryFifthSampleFromTheSixth)
-{
-    const ProblemParameters p = kStartupParameters;
-    ImageCanvas strip(QSize(620, 212));
-    PlotRanges r;
-    const SetupPlacement start = drawStrip(strip, p, &r);
-    LoadAnimation load(start);
-    MotionRun run(p, characteristicsOf(p));
-    int moves = 0;
-    while (run.next()) {
-        const SetupPlacement before = load.placement();
-        const bool moved = load.follow(run.sample().x);
-        ASSERT_EQ(moved, run.sampleCount() >= 6 && run.sampleCount() % 5 == 1) << run.sampleCount();
-        moves += moved;
-        if (!moved) {
-            EXPECT_EQ(load.placement(), before);
-            continue;
-        }
-        const SetupPlacement& s = load.placement();
-        EXPECT_DOUBLE_EQ(s.loadLeft + s.loadWidth / 2, run.sample().x);
-        EXPECT_NEAR(s.springLeft + s.springWidth, s.loadLeft, 1e-12);
-        EXPECT_EQ(s.loadTop, start.loadTop);
-    }
-    EXPECT_EQ(moves, 159);  // the last at sample 796 = 6 + 5 * 158
 }

@@ -2,6 +2,7 @@
 // stagnation segment and the centres of the swings, and the geometry of a
 // run traced on it.
 
+#include "liverun.h"
 #include "recordingcanvas.h"
 #include "windowtexts.h"
 
@@ -40,7 +41,7 @@ const Problem kProblems[] = {
 // The index of the phase portrait among the graphs: the one not against time.
 std::size_t phaseIndex()
 {
-    const std::span<const GraphDescription> graphs = timeGraphs();
+    const std::span<const GraphDescription> graphs = viewGraphs();
     for (std::size_t i = 0; i < graphs.size(); ++i) {
         if (!acrossTime(graphs[i]))
             return i;
@@ -71,11 +72,8 @@ struct RecordedRun : RecordedViews {
         drawFrames(strip, graphs(), ranges, p.x0, texts);
         log.clear();
         for (std::size_t i = 0; i < graph.size(); ++i)
-            drawRunPreamble(graph[i], timeGraphs()[i], ranges, p, chars, texts.legendStops, texts.legendExtremes);
-        MotionRun run(p, chars);
-        const std::vector<Canvas*> canvases = graphs();
-        while (run.next())
-            drawSample(canvases, run.sample());
+            drawRunPreamble(graph[i], viewGraphs()[i], ranges, p, chars, texts.legendStops, texts.legendExtremes);
+        test::drawSampleBySample(graphs(), RunRecord(p, chars));
     }
 
     const test::RecordingCanvas& phase() const { return graph[phaseIndex()]; }
@@ -87,7 +85,7 @@ struct RecordedRun : RecordedViews {
         for (const Op& op : on(QStringLiteral("phase"))) {
             if (op.name == "dot" && op.color == kRed)
                 points.assign(1, QPointF(op.x1, op.y1));
-            if (op.name == "lineTo")
+            if (op.name == "line" && op.width == kTraceWidth)
                 points.emplace_back(op.x2, op.y2);
         }
         return points;
@@ -114,8 +112,8 @@ QPoint pixelOf(const Canvas& canvas, double x, double y)
 
 TEST(PhasePortrait, IsTheOneGraphAcross)
 {
-    ASSERT_LT(phaseIndex(), timeGraphs().size());
-    EXPECT_EQ(phaseIndex(), timeGraphs().size() - 1);  // offered last
+    ASSERT_LT(phaseIndex(), viewGraphs().size());
+    EXPECT_EQ(phaseIndex(), viewGraphs().size() - 1);  // offered last
 }
 
 // The black axes span the region of the ranges: one pixel is as long across
@@ -247,11 +245,10 @@ TEST(PhasePortrait, StopsAreMarkedWhereTheTraceTurns)
             const RecordedRun rec(p);
             std::vector<double> marks;
             for (const Op& op : rec.on(QStringLiteral("phase"))) {
-                if (op.name == "line" && op.color == kRed) {
+                if (op.name == "line" && op.color == kRed && op.width == 1) {
                     EXPECT_EQ(op.x1, op.x2);
                     EXPECT_LT(op.y1 * op.y2, 0);  // across the axis
                     EXPECT_EQ(op.style, LineStyle::Dashed);
-                    EXPECT_EQ(op.width, 1);
                     marks.push_back(op.x1);
                 }
             }
@@ -281,13 +278,12 @@ TEST(PhasePortrait, TraceIsDrawnInRed)
     const ViewTexts texts = test::windowTexts();
     std::vector<Canvas*> graphs = v.graphs();
     for (std::size_t i = 0; i < graphs.size(); ++i)
-        drawRunPreamble(*graphs[i], timeGraphs()[i], v.ranges, p, c, texts.legendStops, texts.legendExtremes);
-    MotionRun run(p, c);
+        drawRunPreamble(*graphs[i], viewGraphs()[i], v.ranges, p, c, texts.legendStops, texts.legendExtremes);
+    const RunRecord run(p, c);
+    test::drawSampleBySample(graphs, run);
     std::vector<QPoint> points;
-    while (run.next()) {
-        drawSample(graphs, run.sample());
-        points.push_back(pixelOf(v.phase(), run.sample().x, run.sample().vx));
-    }
+    for (const MotionSample& s : run.samples(0, run.sampleCount()))
+        points.push_back(pixelOf(v.phase(), s.x, s.vx));
     const QImage image = v.phase().image();
     const std::vector<QRectF> boxes = v.phase().textBoxes();
     int underText = 0;
@@ -318,7 +314,7 @@ TEST(PhasePortrait, GridIsFineEnoughToReadTheSwings)
         const RecordedRun run(wholeRun(row));
         double fastest = 0;
         for (const Op& op : run.on(QStringLiteral("phase"))) {
-            if (op.name == QStringLiteral("lineTo"))
+            if (op.name == QStringLiteral("line") && op.width == kTraceWidth)
                 fastest = std::max(fastest, std::abs(op.y2));
         }
         RecordedViews frames;

@@ -4,6 +4,8 @@
 // the labels keep a regular stride with 0 among them. And the curves of a run
 // are smoothed while the grid stays sharp.
 
+#include "liverun.h"
+
 #include "plot/axislabels.h"
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
@@ -111,7 +113,7 @@ struct LoggedViews {
         strip.setFont(stripStyle().font);
         strip.setSize(size, dpr);
         std::vector<Canvas*> canvases;
-        for (const GraphDescription& g : timeGraphs()) {
+        for (const GraphDescription& g : viewGraphs()) {
             graphs.push_back(std::make_unique<TextLoggingCanvas>());
             graphs.back()->setFont(graphStyle(g).font);
             graphs.back()->setSize(size, dpr);
@@ -346,10 +348,8 @@ TEST(SmoothCurves, TracesAreAntialiasedGridLinesAreNot)
         EXPECT_GT(grid, 500);
 
         for (std::size_t i = 0; i < graphs.size(); ++i)
-            drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, QString(), QString());
-        MotionRun run(p, c);
-        while (run.next())
-            drawSample(graphs, run.sample());
+            drawRunPreamble(*graphs[i], viewGraphs()[i], r, p, c, QString(), QString());
+        test::drawSampleBySample(graphs, RunRecord(p, c));
         const QImage after = x.image();
         const QSet<QRgb> pure{QColor(Qt::white).rgb(), kGridColor.rgb(), kBandColor.rgb(), kRed.rgb(),
                               kBlue.rgb(), kMagenta.rgb()};
@@ -394,11 +394,9 @@ TEST(ReadableLabels, NoLineCrossesATextAfterAWholeRun)
             drawGraphFrames(graphs, views.ranges, t);
             const MotionCharacteristics c = characteristicsOf(problem.p);
             for (std::size_t i = 0; i < graphs.size(); ++i)
-                drawRunPreamble(*graphs[i], timeGraphs()[i], views.ranges, problem.p, c, t.legendStops,
+                drawRunPreamble(*graphs[i], viewGraphs()[i], views.ranges, problem.p, c, t.legendStops,
                                 t.legendExtremes);
-            MotionRun run(problem.p, c);
-            while (run.next())
-                drawSample(graphs, run.sample());
+            test::drawSampleBySample(graphs, RunRecord(problem.p, c));
 
             for (int v = 0; v < 6; ++v) {
                 SCOPED_TRACE(where(v, problem, size));

@@ -104,7 +104,7 @@ private:
     QFont m_font{QStringLiteral("Times New Roman"), 9};
 };
 
-// The animation strip and the graphs, in the order of timeGraphs(), all
+// The animation strip and the graphs, in the order of viewGraphs(), all
 // logging into one log.
 struct RecordedViews {
     std::vector<Op> log;

@@ -3,12 +3,12 @@
 // a run, and the views after a complete run.
 // Usage: dryfriction-render-views <output directory>
 
+#include "liverun.h"
 #include "windowtexts.h"
 
 #include "plot/animationstrip.h"
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
-#include "plot/loadanimation.h"
 #include "plot/offscreenviews.h"
 #include "plot/rundrawing.h"
 #include "plot/viewtexts.h"
@@ -17,6 +17,7 @@
 #include "model/motion.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -71,20 +72,14 @@ int main(int argc, char** argv)
     const SetupPlacement start = drawFrames(views.strip(), graphs, r, p.x0, texts);
     bool ok = save(views, start, dir, QStringLiteral("before"));
 
-    // The start of a run draws the graph frames once more, without clearing,
-    // then each graph's markers and legend, then the samples.
-    drawGraphFrames(graphs, r, texts);
-    for (std::size_t i = 0; i < graphs.size(); ++i)
-        drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, texts.legendStops, texts.legendExtremes);
-    LoadAnimation load(start);
-    MotionRun run(p, c);
-    while (run.next()) {
-        drawSample(graphs, run.sample());
-        load.follow(run.sample().x);
-    }
-    ok = save(views, load.placement(), dir, QStringLiteral("after")) && ok;
+    // The start of a run draws each graph's markers and legend, then the
+    // samples one by one.
+    const RunRecord run(p, c);
+    drawRunAt(graphs, r, texts, run, 0);
+    test::drawSampleBySample(graphs, run);
+    const MotionSample& last = run.sample(run.sampleCount());
+    ok = save(views, placedAt(start, last.x), dir, QStringLiteral("after")) && ok;
 
-    std::printf("%d samples, X_end = %.7f, P_end = %.6f\n", run.sampleCount(), run.result().finalX,
-                run.result().finalPath);
+    std::printf("%zu samples, X_end = %.7f, P_end = %.6f\n", run.sampleCount(), last.x, last.path);
     return ok ? 0 : 1;
 }

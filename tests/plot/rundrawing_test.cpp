@@ -1,6 +1,7 @@
-// What a run draws: markers, envelope, legend and start points, the traces,
-// and the areas drawSample reports as changed.
+// What a run draws: markers, envelope, legend and start points, the traces
+// sample by sample, and the areas drawTraces reports as changed.
 
+#include "liverun.h"
 #include "recordingcanvas.h"
 
 #include "plot/frames.h"
@@ -13,6 +14,7 @@
 #include "model/motion.h"
 #include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +44,7 @@ void drawPreambles(std::span<Canvas* const> graphs, const PlotRanges& r, const P
                    const MotionCharacteristics& c)
 {
     for (std::size_t i = 0; i < graphs.size(); ++i)
-        drawRunPreamble(*graphs[i], timeGraphs()[i], r, p, c, kLegendStops, kLegendExtremes);
+        drawRunPreamble(*graphs[i], viewGraphs()[i], r, p, c, kLegendStops, kLegendExtremes);
 }
 
 // The preambles of a run on every graph, recorded.
@@ -186,7 +188,7 @@ TEST(RunPreamble, EnvelopeOnlyOnTheCoordinateGraphFromThreeHalfSwings)
 }
 
 // The legend lines come from the caller; the preamble ends on the start point
-// at width 3, solid, so that the trace sets out from there.
+// of the trace, as wide as the trace.
 TEST(RunPreamble, LegendAndTheStartPointTheTraceSetsOutFrom)
 {
     ProblemParameters p = params(2.5, -3.5);
@@ -219,82 +221,112 @@ TEST(RunPreamble, LegendAndTheStartPointTheTraceSetsOutFrom)
         EXPECT_LE(secondRow, std::max(canvas.toPixel(0, rows[i].second).y(), firstBottom + 1));
         ASSERT_EQ(dots.size(), 1u);
         EXPECT_EQ(dots[0].color, kRed);
-        EXPECT_EQ(dots[0].width, 3);
-
-        EXPECT_EQ(canvas.currentX(), 0);
-        EXPECT_EQ(canvas.currentY(), rows[i].start);
-        EXPECT_EQ(canvas.lineWidth(), 3);
-        EXPECT_EQ(canvas.lineStyle(), LineStyle::Solid);
+        EXPECT_EQ(dots[0].width, kTraceWidth);
+        EXPECT_EQ(dots[0].x1, 0);
+        EXPECT_EQ(dots[0].y1, rows[i].start);
     }
 }
 
+// Sample by sample, each segment of a trace sets out where the one before
+// it ended, from the start point on, as wide as the start point.
 TEST(RunSamples, EachTraceContinuesWhereItsLastSegmentEnded)
 {
     RecordedRun rec(kStartupParameters);
     rec.log.clear();
-    MotionRun run(rec.params, rec.chars);
+    const RunRecord run(rec.params, rec.chars);
+    ASSERT_EQ(run.sampleCount(), 796u);
     const std::vector<Canvas*> graphs = rec.graphs();
     const std::size_t n = graphs.size();
-    while (run.next()) {
-        const std::vector<QRectF> changed = drawSample(graphs, run.sample());
-        EXPECT_EQ(changed.size(), n);
-    }
-    ASSERT_EQ(run.sampleCount(), 796);
-    ASSERT_EQ(rec.log.size(), n * 796u);
+    for (std::size_t k = 1; k <= run.sampleCount(); ++k)
+        EXPECT_EQ(drawTraces(graphs, run, k - 1, k).size(), n);
+    std::vector<Op> segments;
+    for (const Op& op : rec.log)
+        if (op.name == "line")
+            segments.push_back(op);
+    ASSERT_EQ(segments.size(), n * 796u);
     // The first segments leave the start points: t = 0 against time, the
     // start coordinate on the phase portrait.
     const double startAcross[] = {0, 0, 0, 0, 9.5};
     const double start[] = {9.5, 6, 1, 0, 6};
     for (std::size_t i = 0; i < n; ++i) {
-        const Op& first = rec.log[i];
-        EXPECT_EQ(first.name, "lineTo");
+        const Op& first = segments[i];
         EXPECT_EQ(first.canvas, kGraphNames[i]);
         EXPECT_EQ(first.x1, startAcross[i]);
         EXPECT_EQ(first.y1, start[i]);
-        EXPECT_EQ(first.color, timeGraphs()[i].traceColor);
+        EXPECT_EQ(first.color, viewGraphs()[i].traces.front().color);
     }
-    for (std::size_t i = n; i < rec.log.size(); ++i) {
-        EXPECT_EQ(rec.log[i].x1, rec.log[i - n].x2);
-        EXPECT_EQ(rec.log[i].y1, rec.log[i - n].y2);
-        EXPECT_EQ(rec.log[i].width, 3);
+    for (std::size_t i = n; i < segments.size(); ++i) {
+        EXPECT_EQ(segments[i].x1, segments[i - n].x2);
+        EXPECT_EQ(segments[i].y1, segments[i - n].y2);
+        EXPECT_EQ(segments[i].width, kTraceWidth);
     }
     // The last segments end on the run's result; the phase portrait's at rest.
-    const std::size_t last = rec.log.size() - n;
-    EXPECT_EQ(rec.log[last].x2, static_cast<double>(run.sample().t));
-    EXPECT_EQ(rec.log[last].y2, run.result().finalX);
-    EXPECT_EQ(rec.log[last + 3].y2, run.result().finalPath);
-    EXPECT_EQ(rec.log[last + 4].x2, run.result().finalX);
-    EXPECT_EQ(rec.log[last + 4].y2, 0);
+    const std::size_t last = segments.size() - n;
+    EXPECT_EQ(segments[last].x2, static_cast<double>(run.sample(796).t));
+    EXPECT_EQ(segments[last].y2, run.sample(796).x);
+    EXPECT_EQ(segments[last + 3].y2, run.sample(796).path);
+    EXPECT_EQ(segments[last + 4].x2, run.sample(796).x);
+    EXPECT_EQ(segments[last + 4].y2, 0);
 }
 
-// The window repaints only what drawSample reports: every pixel a sample
-// changes must lie in its graph's rectangle, and the rectangle must stay close
-// to the segment. The run's segments are short; the three after it span the
-// graphs.
+// A text printed on a graph between two samples (a label, a cursor's
+// reading) moves the canvas's current point; the trace goes on from its own
+// last sample all the same.
+TEST(RunSamples, ATextBetweenTwoSamplesLeavesTheTraceWhole)
+{
+    RecordedRun rec(kStartupParameters);
+    const RunRecord run(rec.params, rec.chars);
+    const std::vector<Canvas*> graphs = rec.graphs();
+    test::drawSampleBySample(graphs, run, 0, 50);
+    for (Canvas* graph : graphs) {
+        graph->setCurrentX(3);
+        graph->setCurrentY(4);
+        graph->drawText(QStringLiteral("t = 1.23"));
+    }
+    rec.log.clear();
+    drawTraces(graphs, run, 50, 51);
+    std::vector<Op> segments;
+    for (const Op& op : rec.log)
+        if (op.name == "line")
+            segments.push_back(op);
+    ASSERT_EQ(segments.size(), graphs.size());
+    const MotionSample& s = run.sample(50);
+    const double from[][2] = {{s.t, s.x}, {s.t, s.vx}, {s.t, s.energyRatio}, {s.t, s.path}, {s.x, s.vx}};
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        EXPECT_EQ(segments[i].x1, from[i][0]) << kGraphNames[i];
+        EXPECT_EQ(segments[i].y1, from[i][1]) << kGraphNames[i];
+    }
+}
+
+// The window repaints only what drawTraces reports: every pixel that
+// extending the traces changes must lie in its graph's rectangle, and a
+// sample's rectangle must stay close to its segment. Sample by sample, then
+// in long stretches drawn at once.
 TEST(RunSamples, ChangedRectanglesHoldEveryChangedPixel)
 {
-    DrawnRun d(kStartupParameters);
+    ProblemParameters p = kStartupParameters;
+    p.duration = 60;
+    DrawnRun d(p);
     const std::vector<Canvas*> graphs = d.graphs();
-    std::vector<MotionSample> samples;
-    MotionRun run(d.params, d.chars);
-    while (run.next())
-        samples.push_back(run.sample());
-    const std::size_t runSamples = samples.size();
-    samples.push_back({2.5f, -10.5, 9.5, 0.1, 60});
-    samples.push_back({7.0f, 11.0, -10.0, 0.9, 3});
-    samples.push_back({19.9f, 0.5, 0.5, 0.0, 63});
-    for (std::size_t k = 0; k < samples.size(); ++k) {
-        const MotionSample& s = samples[k];
+    const RunRecord run(d.params, d.chars);
+    std::vector<std::size_t> moments;
+    for (std::size_t k = 0; k <= 796; ++k)
+        moments.push_back(k);
+    ASSERT_GT(run.sampleCount(), 1400u);
+    for (std::size_t k : {std::size_t{1300}, std::size_t{1301}, run.sampleCount()})
+        moments.push_back(k);
+    for (std::size_t m = 1; m < moments.size(); ++m) {
+        const std::size_t from = moments[m - 1], to = moments[m];
         std::vector<QImage> before;
         for (std::size_t i = 0; i < graphs.size(); ++i)
             before.push_back(d.graph(i).image().copy());
-        const std::vector<QRectF> changed = drawSample(graphs, s);
+        const std::vector<QRectF> changed = drawTraces(graphs, run, from, to);
         ASSERT_EQ(changed.size(), graphs.size());
         for (std::size_t i = 0; i < graphs.size(); ++i) {
             ASSERT_EQ(changedOutside(before[i], d.graph(i).image(), changed[i].toAlignedRect()), 0)
-                << kGraphNames[i] << " at t = " << s.t;
-            if (k < runSamples) {
-                EXPECT_LE(changed[i].width(), 12) << kGraphNames[i] << " at t = " << s.t;
+                << kGraphNames[i] << " from " << from << " to " << to;
+            if (to == from + 1) {
+                EXPECT_LE(changed[i].width(), 12) << kGraphNames[i] << " at " << to;
             }
         }
     }
@@ -340,11 +372,11 @@ TEST(RunPixels, BandMarkersAndTracesOfTheDefaultRun)
         EXPECT_EQ(countInColumn(x, col, kBlue), 0);
 
     // Every trace in its colour where its quantity lies: x, Vx, W/Wo, path.
-    MotionRun run(p, d.chars);
+    const RunRecord run(p, d.chars);
     const std::vector<Canvas*> graphs = d.graphs();
-    for (int i = 0; i < 60 && run.next(); ++i) {
-        drawSample(graphs, run.sample());
-        const MotionSample& s = run.sample();
+    for (std::size_t k = 1; k <= 60; ++k) {
+        drawTraces(graphs, run, k - 1, k);
+        const MotionSample& s = run.sample(k);
         const double values[] = {s.x, s.vx, s.energyRatio, s.path};
         const QColor colors[] = {kRed, kBlue, kRed, kRed};
         for (std::size_t g = 0; g < 4; ++g) {
@@ -358,7 +390,7 @@ TEST(RunPixels, BandMarkersAndTracesOfTheDefaultRun)
             }
         }
         // The coordinate rises from 9.5 to its first turn at 11.09, at t = 0.52.
-        if (run.sampleCount() == 20) {
+        if (k == 20) {
             EXPECT_LT(d.pixel(0, s.t, s.x).y(), d.pixel(0, 0, 9.5).y() - 10);
         }
     }

@@ -74,7 +74,7 @@ void ResultExport::saveGraph()
     const QStringList filters = {tr("Изображение PNG (*.png)"), tr("Рисунок SVG (*.svg)"),
                                  tr("Документ PDF (*.pdf)")};
     const QStringList suffixes = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
-    const QString baseName = optionText(viewCatalog()[static_cast<std::size_t>(index)]);
+    const QString baseName = optionText(viewTable()[static_cast<std::size_t>(index)]);
     int filter = 0;
     const QString path = choose(tr("Сохранить график"), baseName, filters, suffixes, &filter);
     if (path.isEmpty())
@@ -104,7 +104,7 @@ void ResultExport::saveData()
     const std::optional<ViewScene::Run> drawn = m_views.scene(1).run;
     std::ostringstream csv;
     writeSamplesCsv(csv, m_problem.parameters(), m_problem.characteristics(),
-                    drawn ? drawn->samplesDrawn : std::numeric_limits<std::size_t>::max());
+                    drawn ? drawn->shown : std::numeric_limits<std::size_t>::max());
     const std::string text = std::move(csv).str();
     writeFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
 }

@@ -14,7 +14,9 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dryfriction {
 
@@ -41,28 +43,33 @@ QPointF canvasPoint(QWidget* view, QPointF pointer)
 
 }  // namespace
 
-QString readoutAt(const ViewEntry& entry, const GraphDescription& graph, const Canvas& canvas, QPointF pointer,
-                  const DrawnRun& run, const QString& decimalPoint)
+QString readoutAt(const ViewEntry& entry, const Canvas& canvas, QPointF pointer, const RunRecord& run,
+                  std::size_t shown, const QString& decimalPoint)
 {
     const QString pattern = readoutText(entry);
-    if (pattern.isEmpty() || canvas.logicalSize().isEmpty())
+    if (pattern.isEmpty() || !entry.graph || entry.graph->traces.empty() || canvas.logicalSize().isEmpty())
         return {};
+    const GraphDescription& graph = *entry.graph;
+    const TraceDescription& trace = graph.traces.front();
+    const ProblemParameters& params = run.parameters();
+    const MotionCharacteristics& chars = run.characteristics();
+    const double drawnUntil = run.sample(std::min(shown, run.sampleCount())).t;
     const QPointF user = canvas.toUser(pointer);
     if (!std::isfinite(user.x()) || !std::isfinite(user.y()))
         return {};
 
     if (acrossTime(graph)) {
         const double t = user.x();
-        if (!(t >= 0 && t <= run.drawnUntil))
+        if (!(t >= 0 && t <= drawnUntil))
             return {};
-        const MotionSample s = exactSampleAt(t, run.params, run.chars);
-        return pattern.arg(readoutNumber(t, decimalPoint), readoutNumber(graph.value(s), decimalPoint));
+        const MotionSample s = exactSampleAt(t, params, chars);
+        return pattern.arg(readoutNumber(t, decimalPoint), readoutNumber(upValue(trace, s), decimalPoint));
     }
 
-    const double t = nearestPhaseTime(user.x(), user.y(), run.drawnUntil, run.params, run.chars);
-    const MotionSample s = exactSampleAt(t, run.params, run.chars);
-    const double across = acrossValue(graph, s);
-    const double value = graph.value(s);
+    const double t = nearestPhaseTime(user.x(), user.y(), drawnUntil, params, chars);
+    const MotionSample s = exactSampleAt(t, params, chars);
+    const double across = acrossValue(trace, s);
+    const double value = upValue(trace, s);
     const QPointF nearest = canvas.toPixel(across, value);
     if (std::hypot(nearest.x() - pointer.x(), nearest.y() - pointer.y()) > kReadoutReachPixels)
         return {};
@@ -84,9 +91,9 @@ GraphReadout::GraphReadout(QWidget* client, std::vector<QWidget*> views, std::ve
     }
 }
 
-void GraphReadout::startRun(const ProblemParameters& p, const MotionCharacteristics& c)
+void GraphReadout::showRun(std::shared_ptr<const RunRecord> run)
 {
-    m_run = DrawnRun{p, c, 0.0};
+    m_run = std::move(run);
 }
 
 void GraphReadout::forgetRun()
@@ -111,11 +118,10 @@ bool GraphReadout::eventFilter(QObject* watched, QEvent* event)
 
 void GraphReadout::showAt(std::size_t graph, QPointF pointer)
 {
-    const std::span<const ViewEntry> catalog = viewCatalog();
-    const std::span<const GraphDescription> graphs = timeGraphs();
-    const QString text = m_run && graph + 1 < catalog.size() && graph < graphs.size()
-                             ? readoutAt(catalog[graph + 1], graphs[graph], *m_canvases[graph],
-                                         canvasPoint(m_views[graph], pointer), *m_run, localeDecimalPoint())
+    const std::span<const ViewEntry> views = viewTable();
+    const QString text = m_run && graph + 1 < views.size()
+                             ? readoutAt(views[graph + 1], *m_canvases[graph], canvasPoint(m_views[graph], pointer),
+                                         *m_run, m_run->shown(), localeDecimalPoint())
                              : QString();
     if (text.isEmpty()) {
         m_label->hide();

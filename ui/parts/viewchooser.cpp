@@ -40,7 +40,7 @@ ViewChooser::ViewChooser(QWidget* client) : QObject(client)
 
     m_group = new QButtonGroup(this);
     int index = 0;
-    for (const ViewEntry& view : viewCatalog()) {
+    for (const ViewEntry& view : viewTable()) {
         auto* button = new QRadioButton(optionText(view), m_frame);
         button->setObjectName(QString::fromLatin1(view.optionName));
         button->setToolTip(descriptionText(view));

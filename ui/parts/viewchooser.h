@@ -14,7 +14,7 @@ namespace dryfriction {
 struct WindowLayout;
 
 // The frame of option buttons that chooses the view shown, one per entry of
-// the view catalog, the first chosen at start.
+// the view table, the first chosen at start.
 class ViewChooser : public QObject {
     Q_OBJECT
 

@@ -8,26 +8,24 @@
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
-#include "plot/loadanimation.h"
 #include "plot/rundrawing.h"
-#include "plot/runreplay.h"
 #include "plot/viewstyle.h"
 
 #include <QPainter>
+
+#include <utility>
 
 namespace dryfriction {
 
 ViewStack::ViewStack(QWidget* client) : QObject(client)
 {
-    const std::span<const ViewEntry> catalog = viewCatalog();
-    const std::span<const GraphDescription> graphs = timeGraphs();
-    for (std::size_t i = 0; i < catalog.size(); ++i) {
+    for (const ViewEntry& entry : viewTable()) {
         auto* widget = new CanvasWidget(client);
-        widget->setObjectName(QString::fromLatin1(catalog[i].viewName));
-        widget->setToolTip(descriptionText(catalog[i]));
-        widget->setStyle(i == 0 ? stripStyle() : graphStyle(graphs[i - 1], documentColor(), documentTextColor()));
+        widget->setObjectName(QString::fromLatin1(entry.viewName));
+        widget->setToolTip(descriptionText(entry));
+        widget->setStyle(entry.graph ? graphStyle(*entry.graph, documentColor(), documentTextColor()) : stripStyle());
         m_views.push_back(widget);
-        if (i > 0)
+        if (entry.graph)
             m_graphCanvases.push_back(&widget->canvas());
     }
     m_readout = new GraphReadout(client, std::vector<QWidget*>(m_views.begin() + 1, m_views.end()),
@@ -69,8 +67,8 @@ void ViewStack::clear()
         v->canvas().clear();
         v->update();
     }
-    m_graphFramePasses = 0;
     m_run.reset();
+    m_runStart.clear();
 }
 
 void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts)
@@ -79,56 +77,53 @@ void ViewStack::drawFrames(const PlotRanges& r, double x0, const ViewTexts& text
     m_ranges = r;
     m_texts = texts;
     m_x0 = x0;
-    m_graphFramePasses = 1;
     m_run.reset();
+    m_runStart.clear();
+    m_readout->forgetRun();
     for (CanvasWidget* v : m_views)
         v->update();
 }
 
-void ViewStack::redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts)
+void ViewStack::showRun(std::shared_ptr<const RunRecord> run)
 {
-    applyScales(strip()->canvas(), m_graphCanvases, r);
-    drawGraphFrames(m_graphCanvases, r, texts);
-    m_ranges = r;
-    m_texts = texts;
-    ++m_graphFramePasses;
-}
-
-void ViewStack::drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                                const ViewTexts& texts)
-{
-    const std::span<const GraphDescription> graphs = timeGraphs();
-    for (std::size_t i = 0; i < graphs.size() && i + 1 < m_views.size(); ++i)
-        dryfriction::drawRunPreamble(m_views[i + 1]->canvas(), graphs[i], r, p, c, texts.legendStops,
-                                     texts.legendExtremes);
-    m_readout->startRun(p, c);
-    m_run = ViewScene::Run{p, c, 0};
+    m_run = std::move(run);
+    m_runStart.clear();
+    if (!m_run)
+        return;
+    drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, m_run->shown());
+    m_readout->showRun(m_run);
+    moveLoadTo(m_run->shownSample().x);
     updateShownGraphs();
 }
 
-void ViewStack::replayRun(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                          const ViewTexts& texts, std::size_t sampleCount)
+void ViewStack::showMoment(std::size_t previous, std::size_t shown)
 {
-    redrawGraphFrames(r, texts);
-    const MotionSample last = dryfriction::replayRun(m_graphCanvases, r, p, c, texts, sampleCount);
-    // The run drawn again can be read off and saved like the run itself.
-    m_readout->startRun(p, c);
-    if (sampleCount > 0)
-        m_readout->setDrawnUntil(last.t);
-    m_run = ViewScene::Run{p, c, sampleCount};
-    if (const std::optional<SetupPlacement>& start = strip()->setup())
-        strip()->showSetup(placementAfter(*start, p, c, sampleCount));
-    for (CanvasWidget* v : m_views)
-        if (v->isVisible())
-            v->update();
-}
-
-void ViewStack::drawSample(const MotionSample& s)
-{
-    const std::vector<QRectF> changed = dryfriction::drawSample(m_graphCanvases, s);
-    m_readout->setDrawnUntil(s.t);
-    if (m_run)
-        ++m_run->samplesDrawn;
+    if (!m_run)
+        return;
+    if (shown < previous) {
+        // Drawn afresh: the graphs at the run's start, then the traces to the
+        // moment. The start is drawn once and kept for the steps that follow
+        // (a scrubber's): putting it back costs a copy of the images.
+        if (m_runStart.empty()) {
+            for (Canvas* graph : m_graphCanvases)
+                graph->clear();
+            drawGraphFrames(m_graphCanvases, m_ranges, m_texts);
+            drawRunAt(m_graphCanvases, m_ranges, m_texts, *m_run, 0);
+            // Kept finished (lines drawn, texts printed), so that what is
+            // put back need not be drawn again.
+            for (std::size_t i = 1; i < m_views.size(); ++i) {
+                (void)m_views[i]->canvas().image();
+                m_runStart.push_back(m_views[i]->canvas());
+            }
+        } else {
+            for (std::size_t i = 0; i < m_runStart.size(); ++i)
+                m_views[i + 1]->canvas() = m_runStart[i];
+        }
+        drawTraces(m_graphCanvases, *m_run, 0, shown);
+        updateShownGraphs();
+        return;
+    }
+    const std::vector<QRectF> changed = drawTraces(m_graphCanvases, *m_run, previous, shown);
     // A sample changes a few pixels of each graph: only those of the graph
     // shown are repainted, which costs far less than blitting its image.
     for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -138,14 +133,18 @@ void ViewStack::drawSample(const MotionSample& s)
     }
 }
 
-void ViewStack::moveSetup(const SetupPlacement& placement)
+void ViewStack::moveLoadTo(double x)
 {
     CanvasWidget* v = strip();
-    const QRectF before = v->setup() ? setupArea(v->canvas(), *v->setup())
-                                     : QRectF(QPointF(0, 0), QSizeF(v->canvas().logicalSize()));
+    if (!v->setup())
+        return;
+    const SetupPlacement before = *v->setup();
+    const SetupPlacement placement = placedAt(before, x);
+    if (placement == before)
+        return;
     v->showSetup(placement);
     if (v->isVisible())
-        v->updateCanvasArea(before.united(setupArea(v->canvas(), placement)));
+        v->updateCanvasArea(setupArea(v->canvas(), before).united(setupArea(v->canvas(), placement)));
 }
 
 ViewScene ViewStack::scene(int index) const
@@ -157,10 +156,9 @@ ViewScene ViewStack::scene(int index) const
     scene.ranges = m_ranges;
     scene.texts = m_texts;
     scene.x0 = m_x0;
-    scene.graphFramePasses = m_graphFramePasses;
-    if (index > 0)
-        scene.run = m_run;
-    else
+    if (index > 0 && m_run)
+        scene.run = ViewScene::Run{m_run, m_run->shown()};
+    else if (index == 0)
         scene.setup = strip()->setup();
     return scene;
 }

@@ -3,20 +3,18 @@
 #include "ui/window/windowlayout.h"
 
 #include "plot/animationstrip.h"
+#include "plot/imagecanvas.h"
 #include "plot/viewscene.h"
 #include "plot/viewtexts.h"
 
-#include "model/characteristics.h"
-#include "model/motion.h"
-#include "model/parameters.h"
 #include "model/plotranges.h"
+#include "model/runrecord.h"
 
 #include <QImage>
 #include <QObject>
 
 #include <cstddef>
-#include <optional>
-
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -27,8 +25,8 @@ class Canvas;
 class CanvasWidget;
 class GraphReadout;
 
-// The views in one place, by their index in the view catalog: the animation
-// strip at 0, then the graphs in the order of timeGraphs(). The view chosen
+// The views in one place, by their index in the view table: the animation
+// strip at 0, then the graphs in the order of viewGraphs(). The view chosen
 // is shown, and in a tall client area the strip above the graph chosen;
 // hidden views keep their images, so a run draws on every graph whichever is
 // shown.
@@ -62,20 +60,21 @@ public:
     // The empty views of a problem: scales, the strip with the set-up at x0,
     // the graphs' frames.
     void drawFrames(const PlotRanges& r, double x0, const ViewTexts& texts);
-    // The graphs' scales and frames once more, over what they show.
-    void redrawGraphFrames(const PlotRanges& r, const ViewTexts& texts);
-    // What a run draws on the graphs before its first sample.
-    void drawRunPreamble(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                         const ViewTexts& texts);
-    // What a run had drawn after its first `sampleCount` samples, at once, over
-    // the empty views of its problem: the graphs' frames once more, as the run
-    // drew them, the preamble and the traces; the load where the run left it.
-    void replayRun(const PlotRanges& r, const ProblemParameters& p, const MotionCharacteristics& c,
-                   const ViewTexts& texts, std::size_t sampleCount);
-    // Extends every graph's trace to the sample and repaints what changed of the one shown.
-    void drawSample(const MotionSample& s);
-    // Moves the set-up on the strip and repaints the strip where it was and where it is.
-    void moveSetup(const SetupPlacement& placement);
+    // The run the views show, at its moment shown, over the empty views of
+    // its problem (drawFrames): the preamble and the traces, at once whatever
+    // the run's length; the load at the moment's place. The record is shared,
+    // never copied; the views read its moment from it from now on.
+    void showRun(std::shared_ptr<const RunRecord> run);
+    // The run's moment shown went from `previous` to `shown`. Forward, every
+    // graph's traces are extended (by a segment a sample) and what changed of
+    // the graph shown is repainted; back, the graphs are drawn afresh at the
+    // moment. The load is the caller's to move (see moveLoadTo): during a run
+    // it moves between the samples too.
+    void showMoment(std::size_t previous, std::size_t shown);
+    // Moves the load on the strip to `x` and repaints the strip where it was and where it is.
+    void moveLoadTo(double x);
+    // The run shown, if any.
+    const std::shared_ptr<const RunRecord>& run() const { return m_run; }
 
     // What the view shows, to be drawn afresh at another resolution.
     ViewScene scene(int index) const;
@@ -94,14 +93,16 @@ private:
     LayoutRect m_stripAbove;  // above a graph
     LayoutRect m_stripAlone;  // the animation alone
 
-    // What has been drawn since the views were last cleared, so that a view
-    // can be drawn again: the frames, how often the graphs' frames were
-    // drawn, and the run on the graphs as far as it has come.
+    // What the frames are drawn from since the views were last cleared, and
+    // the run on the graphs, so that a view can be drawn again.
     PlotRanges m_ranges;
     ViewTexts m_texts;
     double m_x0 = 0;
-    int m_graphFramePasses = 0;
-    std::optional<ViewScene::Run> m_run;
+    std::shared_ptr<const RunRecord> m_run;
+    // The graphs at the run's start (frames, markers, legends, start
+    // points), kept from the first step to another moment on: each further
+    // step only puts them back and draws the traces.
+    std::vector<ImageCanvas> m_runStart;
 };
 
 }  // namespace dryfriction

@@ -109,11 +109,13 @@ ViewTexts viewTexts(const QString& decimalPoint)
 {
     ViewTexts texts;
     texts.decimalPoint = decimalPoint;
-    const std::span<const ViewEntry> views = viewCatalog();
-    texts.stripCaption = axisCaptionText(views.front());
-    for (const ViewEntry& graph : views.subspan(1)) {
-        texts.graphCaptions.push_back(axisCaptionText(graph));
-        texts.graphAcrossCaptions.push_back(acrossCaptionText(graph));
+    for (const ViewEntry& view : viewTable()) {
+        if (!view.graph) {
+            texts.stripCaption = axisCaptionText(view);
+            continue;
+        }
+        texts.graphCaptions.push_back(axisCaptionText(view));
+        texts.graphAcrossCaptions.push_back(acrossCaptionText(view));
     }
     texts.timeCaption = translated(QT_TRANSLATE_NOOP("Captions", "2*pi*t/T"));
     texts.legendStops = translated(QT_TRANSLATE_NOOP("Captions", "Красный пунктир - время в точках остановки. Vx=0"));

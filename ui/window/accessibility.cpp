@@ -69,7 +69,7 @@ void nameForScreenReaders(QWidget& window)
     }
 
     // The views are named by what they show.
-    for (const ViewEntry& view : viewCatalog()) {
+    for (const ViewEntry& view : viewTable()) {
         if (QWidget* widget = control<QWidget>(window, view.viewName))
             widget->setAccessibleName(widget->toolTip());
     }

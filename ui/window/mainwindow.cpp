@@ -229,10 +229,8 @@ void MainWindow::refresh()
     const ViewTexts texts = viewTexts(localeDecimalPoint());
     m_views->clear();
     m_views->drawFrames(m_problem.ranges(), p.x0, texts);
-    if (const auto record = m_run.record()) {
-        m_views->replayRun(m_problem.ranges(), p, m_problem.characteristics(), texts, record->shown());
-        placeLoad();
-    }
+    if (const auto record = m_run.record())
+        m_views->showRun(record);
 }
 
 // The traces and results of a run belong to the problem it ran; any edit,
@@ -395,16 +393,7 @@ void MainWindow::scrubTo(int count)
 
 void MainWindow::showMoment(std::size_t previous, std::size_t shown)
 {
-    const auto record = m_run.record();
-    if (shown > previous) {
-        for (std::size_t k = previous + 1; k <= shown; ++k)
-            m_views->drawSample(record->sample(k));
-    } else {
-        const ViewTexts texts = viewTexts(localeDecimalPoint());
-        m_views->clear();
-        m_views->drawFrames(m_problem.ranges(), m_problem.parameters().x0, texts);
-        m_views->replayRun(m_problem.ranges(), record->parameters(), record->characteristics(), texts, shown);
-    }
+    m_views->showMoment(previous, shown);
     showMomentControls();
     if (m_run.isRunning()) {
         m_loadFrames->sampleShown(m_run.pauseMs());
@@ -416,22 +405,17 @@ void MainWindow::showMoment(std::size_t previous, std::size_t shown)
 
 void MainWindow::placeLoad()
 {
-    const auto record = m_run.record();
-    const std::optional<SetupPlacement>& at = m_views->strip()->setup();
-    if (record && at)
-        m_views->moveSetup(placedAt(*at, record->shownSample().x));
+    if (const auto record = m_run.record())
+        m_views->moveLoadTo(record->shownSample().x);
 }
 
 // Only the strip in sight is worth moving; hidden, it is placed at the end.
 void MainWindow::moveLoad(double fraction)
 {
     const auto record = m_run.record();
-    const std::optional<SetupPlacement>& at = m_views->strip()->setup();
-    if (!record || !at || !m_views->strip()->isVisible())
+    if (!record || !m_views->strip()->isVisible())
         return;
-    const double x = exactSampleAt(m_run.loadTime(fraction), record->parameters(), record->characteristics()).x;
-    if (x != at->loadLeft + at->loadWidth / 2)
-        m_views->moveSetup(placedAt(*at, x));
+    m_views->moveLoadTo(exactSampleAt(m_run.loadTime(fraction), record->parameters(), record->characteristics()).x);
 }
 
 void MainWindow::showRunResult()

@@ -7,10 +7,12 @@
 
 #include "model/inputrules.h"
 #include "model/motion.h"
+#include "model/runrecord.h"
 
 #include <QMainWindow>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 
 class QLabel;

@@ -10,12 +10,14 @@
 #include "ui/window/windowlayout.h"
 
 #include "model/motion.h"
+#include "model/runrecord.h"
 
 #include <QGroupBox>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace dryfriction::test {
@@ -108,38 +110,79 @@ TEST(ViewStack, ShowsExactlyTheViewOfTheIndex)
     }
 }
 
-// A sample extends the trace of every graph, the hidden ones included, and
-// leaves the strip alone; the load moves only when told.
-TEST(ViewStack, SampleReachesEveryGraphShownOrNot)
-{
+// The views of the start-up problem's run at its start, as a run sets out.
+struct RunViews {
     Client c;
     ProblemState problem;
-    ViewStack views(&c.client);
-    views.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, views.count()));
-    views.showChosen(2);
-    views.clear();
-    const ViewTexts texts = viewTexts(QStringLiteral("."));
-    views.drawFrames(problem.ranges(), problem.parameters().x0, texts);
-    views.drawRunPreamble(problem.ranges(), problem.parameters(), problem.characteristics(), texts);
-    ASSERT_TRUE(views.strip()->setup().has_value());
-    const SetupPlacement setup = *views.strip()->setup();
+    ViewStack views{&c.client};
+    std::shared_ptr<RunRecord> run = std::make_shared<RunRecord>(problem.parameters(), problem.characteristics());
+
+    RunViews()
+    {
+        views.place(computeLayout(MainWindow::kClientWidth, MainWindow::kClientHeight, views.count()));
+        views.showChosen(2);
+        views.clear();
+        views.drawFrames(problem.ranges(), problem.parameters().x0, viewTexts(QStringLiteral(".")));
+        views.showRun(run);
+    }
+
+    // The run moves on to `shown`, as its controller moves it.
+    void moveTo(std::size_t shown)
+    {
+        const std::size_t previous = run->shown();
+        run->setShown(shown);
+        views.showMoment(previous, shown);
+    }
+
+    double loadCentre() const
+    {
+        const SetupPlacement& s = *views.strip()->setup();
+        return s.loadLeft + s.loadWidth / 2;
+    }
+};
+
+// A sample extends the trace of every graph, the hidden ones included, and
+// leaves the strip's image alone.
+TEST(ViewStack, SampleReachesEveryGraphShownOrNot)
+{
+    RunViews r;
+    ASSERT_TRUE(r.views.strip()->setup().has_value());
+    EXPECT_EQ(r.loadCentre(), r.problem.parameters().x0);
 
     std::vector<QImage> before;
-    for (int i = 0; i < views.count(); ++i)
-        before.push_back(views.view(i)->canvas().image());
-    MotionRun run(problem.parameters(), problem.characteristics());
-    for (int n = 0; n < 40 && run.next(); ++n)
-        views.drawSample(run.sample());
+    for (int i = 0; i < r.views.count(); ++i)
+        before.push_back(r.views.view(i)->canvas().image());
+    for (std::size_t k = 1; k <= 40; ++k)
+        r.moveTo(k);
 
-    EXPECT_EQ(views.strip()->canvas().image(), before[0]);
-    for (int i = 1; i < views.count(); ++i)
-        EXPECT_NE(views.view(i)->canvas().image(), before[i]) << kViewNames[i];
-    EXPECT_EQ(*views.strip()->setup(), setup);
+    EXPECT_EQ(r.views.strip()->canvas().image(), before[0]);
+    for (int i = 1; i < r.views.count(); ++i)
+        EXPECT_NE(r.views.view(i)->canvas().image(), before[i]) << kViewNames[i];
+}
 
-    SetupPlacement moved = setup;
-    moved.loadLeft += 1;
-    views.moveSetup(moved);
-    EXPECT_EQ(*views.strip()->setup(), moved);
+// A step back draws every graph afresh at that moment, and a step far ahead
+// extends the traces to it: pixel for pixel the view drawn anew from its
+// scene (as the exports draw it), while the traces are no longer than the
+// graph is wide (longer ones are drawn within a pixel of it).
+TEST(ViewStack, AJumpDrawsEveryGraphAtTheMoment)
+{
+    RunViews r;
+    for (std::size_t k = 1; k <= 300; ++k)
+        r.moveTo(k);
+    for (const std::size_t moment : {std::size_t{120}, std::size_t{0}, std::size_t{500}, std::size_t{60}}) {
+        SCOPED_TRACE(moment);
+        r.moveTo(moment);
+        for (int i = 1; i < r.views.count(); ++i) {
+            const ImageCanvas& canvas = r.views.view(i)->canvas();
+            const ViewScene scene = r.views.scene(i);
+            ASSERT_TRUE(scene.run.has_value());
+            EXPECT_EQ(scene.run->shown, moment);
+            QImage drawn = canvas.image().copy();
+            drawn.setDevicePixelRatio(canvas.devicePixelRatio());
+            EXPECT_TRUE(drawn == renderScene(scene, canvas.logicalSize(), canvas.devicePixelRatio()))
+                << kViewNames[i];
+        }
+    }
 }
 
 }  // namespace

@@ -449,6 +449,14 @@
         <source>Время: безразмерное и в секундах</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>ДАЛЬШЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>продолжить (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dryfriction::ParameterPanel</name>
