@@ -5,6 +5,7 @@
 #include "ui/parts/characteristicspanel.h"
 #include "ui/parts/loadframes.h"
 #include "ui/parts/parameterpanel.h"
+#include "ui/parts/runcontrols.h"
 #include "ui/parts/slowdownbar.h"
 #include "ui/parts/timescrubber.h"
 #include "ui/parts/viewchooser.h"
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -60,11 +60,8 @@ MainWindow::MainWindow(Services services, QWidget* parent)
 
     // The start button comes first: it is first in the tab order and has the
     // focus when the window opens.
-    m_startButton = new QPushButton(tr("ПУСК"), m_client);
-    m_startButton->setObjectName(QStringLiteral("startButton"));
-    m_startButton->setToolTip(tr("запуск установки"));
-    m_startButton->setFont(sansFont(8.25, true));
-    m_startButton->setFocus();
+    m_runControls = new RunControls(m_client, this);
+    m_runControls->startButton()->setFocus();
 
     m_parameters = new ParameterPanel(m_client);
     m_characteristics = new CharacteristicsPanel(m_client, m_problem);
@@ -72,10 +69,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
     m_views = new ViewStack(m_client);
     m_loadFrames = new LoadFrames(this);
     createSlowdown();
-    createRunControls();
 
-    QWidget::setTabOrder(m_startButton, m_pauseButton);
-    QWidget* previous = m_pauseButton;
+    QWidget::setTabOrder(m_runControls->startButton(), m_runControls->pauseButton());
+    QWidget* previous = m_runControls->pauseButton();
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
                          InputField::V0, InputField::Time}) {
         QWidget::setTabOrder(previous, m_parameters->field(f));
@@ -87,13 +83,9 @@ MainWindow::MainWindow(Services services, QWidget* parent)
         previous = m_chooser->option(view);
     }
     QWidget::setTabOrder(previous, m_slowdownBar);
-    QWidget::setTabOrder(m_slowdownBar, m_timeSlider);
-    QWidget::setTabOrder(m_timeSlider, m_characteristics->finalCoordinateLabel());
+    QWidget::setTabOrder(m_slowdownBar, m_runControls->timeSlider());
+    QWidget::setTabOrder(m_runControls->timeSlider(), m_characteristics->finalCoordinateLabel());
     QWidget::setTabOrder(m_characteristics->finalCoordinateLabel(), m_characteristics->pathLabel());
-
-    // Esc stops a run, as the start button does while it reads "СТОП".
-    m_stopShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_stopShortcut->setEnabled(false);
 
     m_menus = new ProgramMenus(*this, *m_services.messages, *m_services.documents);
     m_results = new ResultExport(*this, *m_views, m_problem, *m_services.messages, *m_services.files,
@@ -138,32 +130,6 @@ void MainWindow::createSlowdown()
     m_slowdownValue->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-// The pause button and the moment of a run: the button shows only while a
-// run is under way, the slider follows the run and takes the user's hand
-// when it is paused or has ended.
-void MainWindow::createRunControls()
-{
-    m_pauseButton = new QPushButton(tr("ПАУЗА"), m_client);
-    m_pauseButton->setObjectName(QStringLiteral("pauseButton"));
-    m_pauseButton->setToolTip(tr("пауза (P)"));
-    m_pauseButton->setFont(sansFont(8.25, true));
-    m_pauseButton->hide();
-
-    // P, its key on a Russian layout (З, U+0417) and the Pause key, wherever
-    // the focus is. On a Russian layout with a Latin group the key of P reads
-    // as both З and P; Qt calls such a press ambiguous, though both mean the
-    // pause here. A Russian layout alone reads it as З only.
-    m_pauseShortcut = new QShortcut(this);
-    m_pauseShortcut->setObjectName(QStringLiteral("pauseShortcut"));
-    m_pauseShortcut->setKeys({QKeySequence(Qt::Key_P), QKeySequence(0x0417), QKeySequence(Qt::Key_Pause)});
-
-    m_timeSlider = new TimeScrubber(m_client);
-    m_timeSlider->setObjectName(QStringLiteral("timeSlider"));
-    m_timeSlider->setToolTip(tr("Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец"));
-    m_timeLabel = makeLabel(new QLabel(m_client), "timeLabel", tr("Время: безразмерное и в секундах"),
-                            serifFont(11.25), kPanelColor, Qt::black);
-}
-
 void MainWindow::connectParts()
 {
     m_client->installEventFilter(this);
@@ -171,23 +137,21 @@ void MainWindow::connectParts()
     connect(m_parameters, &ParameterPanel::typed, this, &MainWindow::takeTyping);
     connect(m_parameters, &ParameterPanel::completed, this, &MainWindow::applyEdit);
     connect(m_parameters, &ParameterPanel::keyRefused, this, [this] { beep(kErrorBeep); });
-    connect(m_startButton, &QPushButton::clicked, this, &MainWindow::startOrStopRun);
-    connect(m_stopShortcut, &QShortcut::activated, this, &MainWindow::stopRun);
-    connect(m_pauseButton, &QPushButton::clicked, this, &MainWindow::togglePause);
-    connect(m_pauseShortcut, &QShortcut::activated, this, &MainWindow::togglePause);
-    connect(m_pauseShortcut, &QShortcut::activatedAmbiguously, this, &MainWindow::togglePause);
+    connect(m_runControls, &RunControls::startOrStopAsked, this, &MainWindow::startOrStopRun);
+    connect(m_runControls, &RunControls::stopAsked, this, &MainWindow::stopRun);
+    connect(m_runControls, &RunControls::pauseAsked, this, &MainWindow::togglePause);
+    connect(m_runControls, &RunControls::scrubbed, this, &MainWindow::scrubTo);
     connect(m_slowdownBar, &QScrollBar::valueChanged, this, &MainWindow::setSlowdown);
     connect(m_chooser, &ViewChooser::viewChosen, this, &MainWindow::showChosenView);
     connect(&m_run, &RunController::stateChanged, this, &MainWindow::showRunState);
     connect(&m_run, &RunController::momentChanged, this, &MainWindow::showMoment);
-    connect(m_timeSlider, &QSlider::valueChanged, this, &MainWindow::scrubTo);
     const auto stop = [this](auto find) {
         return [this, find](int moment) {
             const auto record = m_run.record();
             return record ? static_cast<int>(find(*record, static_cast<std::size_t>(moment))) : moment;
         };
     };
-    m_timeSlider->setStops(stop([](const RunRecord& r, std::size_t k) { return r.previousStop(k); }),
+    m_runControls->timeSlider()->setStops(stop([](const RunRecord& r, std::size_t k) { return r.previousStop(k); }),
                            stop([](const RunRecord& r, std::size_t k) { return r.nextStop(k); }));
     connect(m_loadFrames, &LoadFrames::frame, this, &MainWindow::moveLoad);
 }
@@ -203,9 +167,7 @@ void MainWindow::refresh()
     const WindowLayout layout = currentLayout();
     m_parameters->place(layout);
     m_characteristics->place(layout);
-    placeRunButtons(layout);
-    place(m_timeLabel, layout.timeLabel);
-    place(m_timeSlider, layout.timeSlider);
+    m_runControls->place(layout);
     m_chooser->place(layout);
     m_views->place(layout);
     place(m_slowdownBar, layout.slowdownBar);
@@ -318,6 +280,7 @@ void MainWindow::showRunState(RunController::State state)
     const State before = std::exchange(m_shownState, state);
     const bool wasUnderWay = before == State::Running || before == State::Paused;
     const bool underWay = m_run.isUnderWay();
+    m_runControls->showState(state);
     if (state == State::Running)
         m_loadFrames->start();
     else
@@ -327,8 +290,6 @@ void MainWindow::showRunState(RunController::State state)
         // A new run: results reset, the graphs' frames and the run's preamble
         // drawn afresh, the window locked while it draws.
         lockRun(true);
-        showPauseButton(true);
-        showPauseCaption();
         refresh();
         m_runClientSize = m_client->size();
         return;
@@ -338,7 +299,6 @@ void MainWindow::showRunState(RunController::State state)
         if (!m_run.wasStopped())
             beep(kEndBeep);
         lockRun(false);
-        showPauseButton(false);
         placeLoad();
         showMomentControls();
         // A window manager that ignores the lock may have resized the window
@@ -349,38 +309,18 @@ void MainWindow::showRunState(RunController::State state)
         return;
     }
     // Paused or going on: the results of the moment, or none while running.
-    showPauseCaption();
     showRunResult();
     placeLoad();
     showMomentControls();
 }
 
-// The pause button reads what it will do.
-void MainWindow::showPauseCaption()
-{
-    const bool paused = m_run.state() == RunController::State::Paused;
-    m_pauseButton->setText(paused ? tr("ДАЛЬШЕ") : tr("ПАУЗА"));
-    m_pauseButton->setToolTip(paused ? tr("продолжить (P)") : tr("пауза (P)"));
-    m_pauseButton->setAccessibleDescription(m_pauseButton->toolTip());
-}
-
 // The time slider follows the moment shown; the user may move it once the
-// run is paused or has ended. The label gives the moment in both units.
+// run is paused or has ended.
 void MainWindow::showMomentControls()
 {
     const auto record = m_run.record();
-    const QSignalBlocker quiet(m_timeSlider);
     const double omega = record ? record->characteristics().omega : m_problem.characteristics().omega;
-    if (!record) {
-        m_timeSlider->setRange(0, 0);
-        m_timeSlider->setEnabled(false);
-        m_timeLabel->setText(momentText(0, omega, localeDecimalPoint()));
-        return;
-    }
-    m_timeSlider->setRange(0, static_cast<int>(record->sampleCount()));
-    m_timeSlider->setValue(static_cast<int>(record->shown()));
-    m_timeSlider->setEnabled(!m_run.isRunning());
-    m_timeLabel->setText(momentText(record->shownSample().t, omega, localeDecimalPoint()));
+    m_runControls->showMoment(record.get(), omega, record && !m_run.isRunning());
 }
 
 // The user moved the time slider.
@@ -433,26 +373,13 @@ void MainWindow::showRunResult()
         m_characteristics->showStoppedResult(record->resultShown());
 }
 
-// Under way, the fields are locked and the start button stops the run; the
-// size is locked too while the run draws, the window staying where it is.
+// Under way, the fields are locked, and the size too while the run draws,
+// the window staying where it is; the caption says so.
 void MainWindow::lockRun(bool locked)
 {
-    if (locked) {
-        m_parameters->setEditable(false);
-        m_startButton->setText(tr("СТОП"));
-        m_startButton->setToolTip(tr("остановка установки (Esc)"));
-        m_stopShortcut->setEnabled(true);
-        lockSize(true);
-        setWindowTitle(tr("При работе размер окна изменить нельзя!"));
-    } else {
-        m_stopShortcut->setEnabled(false);
-        m_parameters->setEditable(true);
-        m_startButton->setText(tr("ПУСК"));
-        m_startButton->setToolTip(tr("запуск установки"));
-        lockSize(false);
-        setWindowTitle(restCaption());
-    }
-    m_startButton->setAccessibleDescription(m_startButton->toolTip());
+    m_parameters->setEditable(!locked);
+    lockSize(locked);
+    setWindowTitle(locked ? tr("При работе размер окна изменить нельзя!") : restCaption());
 }
 
 // The view chosen is shown, the strip above it where there is room for both;
@@ -468,18 +395,6 @@ void MainWindow::showChosenView()
     m_slowdownValue->setVisible(strip);
     if (stripResized)
         refresh();
-}
-
-void MainWindow::showPauseButton(bool shown)
-{
-    m_pauseButton->setVisible(shown);
-    placeRunButtons(currentLayout());
-}
-
-void MainWindow::placeRunButtons(const WindowLayout& layout)
-{
-    place(m_startButton, m_pauseButton->isHidden() ? layout.startButton : layout.startButtonBesidePause);
-    place(m_pauseButton, layout.pauseButton);
 }
 
 // Also during a run: the new value governs the pause after the next sample.

@@ -13,12 +13,9 @@
 
 #include <cstddef>
 #include <memory>
-#include <optional>
 
 class QLabel;
-class QPushButton;
 class QScrollBar;
-class QShortcut;
 
 namespace dryfriction {
 
@@ -27,7 +24,7 @@ class LoadFrames;
 class ParameterPanel;
 class ProgramMenus;
 class ResultExport;
-class TimeScrubber;
+class RunControls;
 class ViewChooser;
 class ViewStack;
 
@@ -71,7 +68,6 @@ protected:
 
 private:
     void createSlowdown();
-    void createRunControls();
     WindowLayout currentLayout() const;
     void connectParts();
     void takeTyping(InputField field, const QString& text);
@@ -90,7 +86,6 @@ private:
     // The results of the run at the moment shown: a stopped or paused run's
     // hold at that time and say so, a finished run's are its final ones.
     void showRunResult();
-    void showPauseCaption();
     void showMomentControls();
     void scrubTo(int count);
     // The load where the moment shown has it; during a run, where the motion
@@ -99,10 +94,6 @@ private:
     void moveLoad(double fraction);
     void lockRun(bool locked);
     void showChosenView();
-    // Shows or hides the pause button; shown, it takes the right half of the
-    // start button's place.
-    void showPauseButton(bool shown);
-    void placeRunButtons(const WindowLayout& layout);
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
     void beep(int units);
@@ -119,12 +110,7 @@ private:
     QSize m_runClientSize;
 
     QWidget* m_client = nullptr;
-    QPushButton* m_startButton = nullptr;
-    QShortcut* m_stopShortcut = nullptr;
-    QPushButton* m_pauseButton = nullptr;
-    QShortcut* m_pauseShortcut = nullptr;
-    TimeScrubber* m_timeSlider = nullptr;
-    QLabel* m_timeLabel = nullptr;
+    RunControls* m_runControls = nullptr;
     ParameterPanel* m_parameters = nullptr;
     CharacteristicsPanel* m_characteristics = nullptr;
     ViewChooser* m_chooser = nullptr;

@@ -394,14 +394,6 @@
 <context>
     <name>dryfriction::MainWindow</name>
     <message>
-        <source>ПУСК</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>запуск установки</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Моделирование колебаний при сухом трении</source>
         <translation type="unfinished"></translation>
     </message>
@@ -423,38 +415,6 @@
     </message>
     <message>
         <source>Вы абсолютно уверены?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>СТОП</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>остановка установки (Esc)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ПАУЗА</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>пауза (P)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Время: безразмерное и в секундах</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ДАЛЬШЕ</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>продолжить (P)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -697,6 +657,49 @@
         <source>Файл
 %1
 уже существует. Заменить его?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dryfriction::RunControls</name>
+    <message>
+        <source>ПУСК</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>запуск установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ПАУЗА</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пауза (P)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Момент расчёта: ←, → — шаг, PgUp, PgDn — остановки, Home, End — начало и конец</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Время: безразмерное и в секундах</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>СТОП</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>остановка установки (Esc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ДАЛЬШЕ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>продолжить (P)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
