@@ -22,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <vector>
 
 using namespace dryfriction;
@@ -115,37 +116,43 @@ BENCHMARK(BM_DrawSample)->Unit(benchmark::kMillisecond);
 constexpr QSize kFullHdViews(950, 377);
 constexpr qreal kFullHdZoom = 2;
 
-const RunRecord& longRun()
+// With the start coordinate given (0: the start-up one), for a run of many
+// swings: x0 = 1000 swings 500 times before it stops, at t = 1571.
+const RunRecord& longRun(std::int64_t x0 = 0)
 {
-    static const RunRecord run = [] {
+    static std::map<std::int64_t, RunRecord> runs;
+    auto found = runs.find(x0);
+    if (found == runs.end()) {
         ProblemParameters p = kStartupParameters;
         p.duration = 10000;
-        return RunRecord(p, characteristicsOf(p));
-    }();
-    return run;
+        if (x0 > 0)
+            p.x0 = static_cast<double>(x0);
+        found = runs.emplace(x0, RunRecord(p, characteristicsOf(p))).first;
+    }
+    return found->second;
 }
 
 // A resize after the long run has ended: every view afresh at its end.
 void BM_DrawEndedLongRun(benchmark::State& state)
 {
-    const RunRecord& run = longRun();
+    const RunRecord& run = longRun(state.range(0));
     Scene scene(kFullHdViews, kFullHdZoom);
     for (auto _ : state)
         scene.redrawAt(run, run.sampleCount());
     state.counters["samples"] = static_cast<double>(run.sampleCount());
 }
-BENCHMARK(BM_DrawEndedLongRun)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawEndedLongRun)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // The same views at the run's start: the frames, the markers, legends and
 // start points, but no trace.
 void BM_DrawLongRunStart(benchmark::State& state)
 {
-    const RunRecord& run = longRun();
+    const RunRecord& run = longRun(state.range(0));
     Scene scene(kFullHdViews, kFullHdZoom);
     for (auto _ : state)
         scene.redrawAt(run, 0);
 }
-BENCHMARK(BM_DrawLongRunStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawLongRunStart)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // A step of the scrubber on the ended long run: every graph afresh at another
 // moment, the steps going from stop to stop, to the middle and to the end in
@@ -168,7 +175,7 @@ BENCHMARK(BM_ScrubLongRun)->Unit(benchmark::kMillisecond);
 // start, kept, put back, and the traces drawn to the moment.
 void BM_ScrubLongRunFromKeptStart(benchmark::State& state)
 {
-    const RunRecord& run = longRun();
+    const RunRecord& run = longRun(state.range(0));
     std::vector<std::size_t> moments = run.stopMoments();
     moments.push_back(run.sampleCount() / 2);
     moments.push_back(run.sampleCount());
@@ -186,7 +193,7 @@ void BM_ScrubLongRunFromKeptStart(benchmark::State& state)
             benchmark::DoNotOptimize(scene.graph(i).image().constBits());
     }
 }
-BENCHMARK(BM_ScrubLongRunFromKeptStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrubLongRunFromKeptStart)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 // offscreen platform with the recording fakes in place of the platform services. The
 // median of the single calls is reported as median_ms; "AndPaint" adds the repaint of
 // the window. BM_RunSample gives the cost of evaluating and drawing one sample of a run.
+// BM_ScrubStep moves the time slider of an ended run one sample back.
 // BM_ResizeWithEndedRun resizes the window to the size given after a run has ended
 // (the default one, or one of the duration given as a third argument: t = 10000 has
 // about 400 000 samples), which draws that run again at the new size, and paints it.
@@ -97,6 +98,42 @@ void BM_ResizeWithEndedRun(benchmark::State& state)
     bench::reportCallTimes(state, std::move(ms));
 }
 
+// Types the value into the field and leaves it with Enter, as a user does.
+void typeInto(Window& w, const char* field, std::int64_t value)
+{
+    auto* edit = w.window->findChild<QLineEdit*>(QString::fromLatin1(field));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::number(value));
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// One step of the time slider (the Left key) on an ended run of the size and
+// duration given (and the start coordinate, for a run of many swings), and the repaint of the window: every graph drawn at the new
+// moment, the load moved, the results and the slider's label written.
+void BM_ScrubStep(benchmark::State& state)
+{
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    Window w(size);
+    typeInto(w, "timeEdit", state.range(2));
+    if (state.range(3) > 0)
+        typeInto(w, "coordinateEdit", state.range(3));
+    QTest::mouseClick(w.window->findChild<QWidget*>(QStringLiteral("startButton")), Qt::LeftButton);
+    w.clock.fireAll();
+    auto* slider = w.window->findChild<QWidget*>(QStringLiteral("timeSlider"));
+    slider->setFocus();
+    std::vector<double> ms;
+    ms.reserve(4096);
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        QTest::keyClick(slider, Qt::Key_Left);
+        w.window->repaint();
+        const auto t1 = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+    }
+    bench::reportCallTimes(state, std::move(ms));
+}
+
 BENCHMARK(BM_RunSample)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Refresh)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RefreshAndPaint)->Args({640, 537})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
@@ -105,6 +142,7 @@ BENCHMARK(BM_ResizeWithEndedRun)
     ->Args({1920, 1080, 0})
     ->Args({1920, 1080, 10000})
     ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScrubStep)->Args({1920, 1080, 10000, 0})->Args({1920, 1080, 10000, 1000})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

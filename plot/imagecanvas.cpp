@@ -118,7 +118,11 @@ void ImageCanvas::paintLine(QPainter& painter, const PendingLine& line)
 {
     QPen pen(line.color, line.penWidth);
     pen.setStyle(line.dashed ? Qt::DashLine : Qt::SolidLine);
-    if (line.penWidth > 1) {
+    // Wide solid lines (the traces) get round ends, so that their segments
+    // join without notches. Dashes keep square ends at every width, as at
+    // one pixel: a run of many swings draws a thousand dashed markers of some
+    // sixty dashes each, and round dash ends would cost half a second.
+    if (line.penWidth > 1 && !line.dashed) {
         pen.setCapStyle(Qt::RoundCap);
         pen.setJoinStyle(Qt::RoundJoin);
     } else {
