@@ -99,7 +99,14 @@ QString analyticCoordinateAt(double distance, float t, const QString& dp)
 
 QString momentText(double t, double omega, const QString& dp)
 {
-    const auto fixed = [&dp](double v) { return QString::fromStdString(formatGridLabel(v, dp.toStdString())); };
+    // Two decimals, fewer from a thousand on, so that the longest run's
+    // moment, "t = 10000  (500,00 с)", fits beside the slider.
+    const auto fixed = [&dp](double v) {
+        if (v < 1000)
+            return QString::fromStdString(formatGridLabel(v, dp.toStdString()));
+        const int decimals = v < 10000 ? 1 : 0;
+        return QString::number(v, 'f', decimals).replace(QLatin1Char('.'), dp);
+    };
     if (!(omega > 0))
         return translated(QT_TRANSLATE_NOOP("Captions", "t = %1")).arg(fixed(t));
     return translated(QT_TRANSLATE_NOOP("Captions", "t = %1  (%2 с)")).arg(fixed(t), fixed(t / omega));

@@ -44,7 +44,8 @@ QString stoppedPath(double path, float t, const QString& decimalPoint);
 QString analyticCoordinateAt(double distance, float t, const QString& decimalPoint);
 
 // The moment of a run shown, "t = 7,53  (0,38 с)": the dimensionless time t,
-// then the time in seconds, t / omega, both as "#0.00". Without a frequency
+// then the time in seconds, t / omega, both as "#0.00" (one decimal from
+// 1000 on, none from 10000 on). Without a frequency
 // (omega 0) there are no seconds to give: "t = 7,53".
 QString momentText(double t, double omega, const QString& decimalPoint);
 
