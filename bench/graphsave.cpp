@@ -13,7 +13,7 @@
 
 #include "ui/export/graphfiles.h"
 #include "ui/window/mainwindow.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include "plot/graphdescription.h"
 #include "plot/pngwriter.h"

@@ -3,8 +3,8 @@
 #include "ui/parts/clickablelabel.h"
 #include "ui/state/problemstate.h"
 #include "ui/text/captions.h"
-#include "ui/window/controlstyle.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/controlstyle.h"
+#include "ui/look/windowlayout.h"
 
 #include "model/analytic.h"
 #include "model/motion.h"

@@ -3,7 +3,7 @@
 #include "ui/parts/canvaswidget.h"
 #include "ui/text/captions.h"
 #include "ui/text/viewcatalog.h"
-#include "ui/window/controlstyle.h"
+#include "ui/look/controlstyle.h"
 
 #include "model/motion.h"
 #include "model/numberformat.h"

@@ -1,7 +1,7 @@
 #include "ui/parts/parameterpanel.h"
 
-#include "ui/window/controlstyle.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/controlstyle.h"
+#include "ui/look/windowlayout.h"
 
 #include "model/numbertext.h"
 

@@ -2,7 +2,7 @@
 
 #include "ui/parts/timescrubber.h"
 #include "ui/text/captions.h"
-#include "ui/window/controlstyle.h"
+#include "ui/look/controlstyle.h"
 
 #include <QKeySequence>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ui/state/runcontroller.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include "model/runrecord.h"
 

@@ -1,8 +1,8 @@
 #include "ui/parts/viewchooser.h"
 
 #include "ui/text/viewcatalog.h"
-#include "ui/window/controlstyle.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/controlstyle.h"
+#include "ui/look/windowlayout.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

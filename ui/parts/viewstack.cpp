@@ -3,8 +3,8 @@
 #include "ui/parts/canvaswidget.h"
 #include "ui/parts/graphreadout.h"
 #include "ui/text/viewcatalog.h"
-#include "ui/window/controlstyle.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/controlstyle.h"
+#include "ui/look/windowlayout.h"
 
 #include "plot/frames.h"
 #include "plot/graphdescription.h"

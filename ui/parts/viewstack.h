@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include "plot/animationstrip.h"
 #include "plot/imagecanvas.h"

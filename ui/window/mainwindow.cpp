@@ -14,7 +14,7 @@
 #include "ui/text/rulemessages.h"
 #include "ui/window/accessibility.h"
 #include "ui/window/authorswindow.h"
-#include "ui/window/controlstyle.h"
+#include "ui/look/controlstyle.h"
 #include "ui/window/programmenus.h"
 
 #include <QCloseEvent>

@@ -3,7 +3,7 @@
 #include "ui/platform/services.h"
 #include "ui/state/problemstate.h"
 #include "ui/state/runcontroller.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include "model/inputrules.h"
 #include "model/motion.h"

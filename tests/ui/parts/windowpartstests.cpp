@@ -7,7 +7,7 @@
 #include "ui/parts/viewstack.h"
 #include "ui/state/problemstate.h"
 #include "ui/text/captions.h"
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include "model/motion.h"
 #include "model/runrecord.h"

@@ -3,7 +3,7 @@
 // decimal separator.
 
 #include "ui/text/captions.h"
-#include "ui/window/controlstyle.h"
+#include "ui/look/controlstyle.h"
 
 #include <QFontMetrics>
 

@@ -4,7 +4,7 @@
 #include "runchecks.h"
 #include "windowharness.h"
 
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include <QGroupBox>
 

@@ -1,4 +1,4 @@
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "ui/window/controlstyle.h"
+#include "ui/look/controlstyle.h"
 
-#include "ui/window/windowlayout.h"
+#include "ui/look/windowlayout.h"
 
 #include <QApplication>
 #include <QFrame>
