@@ -5,6 +5,7 @@
 
 #include "windowtexts.h"
 
+#include "plot/animationstrip.h"
 #include "plot/frames.h"
 #include "plot/graphdescription.h"
 #include "plot/imagecanvas.h"
@@ -19,6 +20,7 @@
 #include "model/runrecord.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -108,6 +110,28 @@ void BM_DrawSample(benchmark::State& state)
         benchmark::Counter(static_cast<double>(samples) * 1e-6, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_DrawSample)->Unit(benchmark::kMillisecond);
+
+// One frame of the load during a run: the strip's image where the set-up
+// was and is, then the spring and the load over it, as a repaint of the
+// strip does; the load a little further on at every frame.
+void BM_LoadFrame(benchmark::State& state)
+{
+    Scene scene(QSize(620, 212));
+    scene.redraw(kStartupParameters, characteristicsOf(kStartupParameters));
+    QImage screen(scene.strip().image().size(), QImage::Format_RGB32);
+    double x = -9;
+    for (auto _ : state) {
+        x = x > 9 ? -9 : x + 0.05;
+        const SetupPlacement before = scene.placement;
+        scene.placement = placedAt(scene.placement, x);
+        const QRectF area = setupArea(scene.strip(), before).united(setupArea(scene.strip(), scene.placement));
+        QPainter painter(&screen);
+        painter.setClipRect(area);
+        painter.drawImage(QPointF(0, 0), scene.strip().image());
+        paintSetup(painter, scene.strip(), scene.placement);
+    }
+}
+BENCHMARK(BM_LoadFrame)->Unit(benchmark::kMicrosecond);
 
 // The start-up problem run to t = 10000 (396 214 samples), every view drawn
 // in the views' rectangle of a 1920 x 1080 client area, 1900 x 755, as the

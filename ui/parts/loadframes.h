@@ -15,15 +15,19 @@ class LoadFrames : public QObject {
     Q_OBJECT
 
 public:
-    // A little over 60 frames a second, the usual screen rate.
-    static constexpr int kFrameMs = 16;
+    // 50 frames a second or a few more: enough for the eye, and a frame (the
+    // strip repainted where the spring and the load were and are) is the
+    // larger part of what a run costs. A sample may come a little early.
+    static constexpr int kFrameMs = 18;
+    static constexpr int kFrameSlackMs = 2;
 
     explicit LoadFrames(QObject* parent = nullptr);
 
-    // Frames come while the run goes on, until stop().
+    // Frames come while the run goes on, until stop(): from the samples when
+    // they come at least as often as frames, else from a timer between them.
     void start();
     void stop();
-    bool isActive() const { return m_timer.isActive(); }
+    bool isActive() const { return m_running; }
     // A sample was shown; the pause after it lasts `pauseMs`.
     void sampleShown(int pauseMs);
 
@@ -35,6 +39,8 @@ signals:
 private:
     QTimer m_timer;
     QElapsedTimer m_sinceSample;
+    QElapsedTimer m_sinceFrame;
+    bool m_running = false;
     int m_pauseMs = 1;
 };
 

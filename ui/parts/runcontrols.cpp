@@ -94,11 +94,24 @@ void RunControls::showState(RunController::State state)
 
 void RunControls::showMoment(const RunRecord* run, double omega, bool live)
 {
+    m_followed.start();
     const QSignalBlocker quiet(m_timeSlider);
     m_timeSlider->setRange(0, run ? static_cast<int>(run->sampleCount()) : 0);
     m_timeSlider->setValue(run ? static_cast<int>(run->shown()) : 0);
     m_timeSlider->setEnabled(run && live);
     m_timeLabel->setText(momentText(run ? run->shownSample().t : 0.0, omega, localeDecimalPoint()));
+}
+
+// While a run goes on, the slider and the label follow it four times a
+// second: a sample comes up to a hundred times a second, and redrawing them
+// (and telling a screen reader) at every one would cost more than the smooth
+// load itself.
+void RunControls::followRun(const RunRecord& run, double omega)
+{
+    constexpr qint64 kFollowMs = 250;
+    if (m_followed.isValid() && m_followed.elapsed() < kFollowMs)
+        return;
+    showMoment(&run, omega, false);
 }
 
 }  // namespace dryfriction

@@ -5,6 +5,7 @@
 
 #include "model/runrecord.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QLabel;
@@ -40,6 +41,8 @@ public:
     // The slider over the run's samples at its moment, live when `live`; the
     // moment in both units (t and t / omega). No run: the start, not live.
     void showMoment(const RunRecord* run, double omega, bool live);
+    // The same for a run going on, four times a second at most.
+    void followRun(const RunRecord& run, double omega);
 
 signals:
     void startOrStopAsked();
@@ -62,6 +65,8 @@ private:
     // The start button's places alone and beside the pause button, and the
     // pause button's, from the last layout.
     LayoutRect m_startAlone, m_startBesidePause, m_pausePlace;
+    // Since the slider last followed a run.
+    QElapsedTimer m_followed;
 };
 
 }  // namespace dryfriction

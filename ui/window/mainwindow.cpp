@@ -334,11 +334,12 @@ void MainWindow::scrubTo(int count)
 void MainWindow::showMoment(std::size_t previous, std::size_t shown)
 {
     m_views->showMoment(previous, shown);
-    showMomentControls();
     if (m_run.isRunning()) {
+        m_runControls->followRun(*m_run.record(), m_run.record()->characteristics().omega);
         m_loadFrames->sampleShown(m_run.pauseMs());
         return;
     }
+    showMomentControls();
     placeLoad();
     showRunResult();
 }
