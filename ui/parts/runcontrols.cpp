@@ -98,7 +98,12 @@ void RunControls::showMoment(const RunRecord* run, double omega, bool live)
     const QSignalBlocker quiet(m_timeSlider);
     m_timeSlider->setRange(0, run ? static_cast<int>(run->sampleCount()) : 0);
     m_timeSlider->setValue(run ? static_cast<int>(run->shown()) : 0);
+    // A slider that goes dead under the user's keys (the run resumed) hands
+    // the focus to the button that pauses it again, not to the next control.
+    const bool hadFocus = m_timeSlider->hasFocus();
     m_timeSlider->setEnabled(run && live);
+    if (hadFocus && !m_timeSlider->isEnabled())
+        (m_pauseButton->isVisible() ? m_pauseButton : m_startButton)->setFocus();
     m_timeLabel->setText(momentText(run ? run->shownSample().t : 0.0, omega, localeDecimalPoint()));
 }
 

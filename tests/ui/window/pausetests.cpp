@@ -163,6 +163,7 @@ TEST(Scrub, ResumedRunGoesOnFromTheMomentShown)
     expectMoment(h, samples, 21);
 
     QTest::keyClick(slider(h), Qt::Key_P);
+    EXPECT_TRUE(pauseButton(h)->hasFocus());
     h.clock.fire();
     h.clock.fire();
     EXPECT_NE(pixelAt(h.view("coordinateView"), samples[300].t, samples[300].x), kRed);
