@@ -143,7 +143,14 @@ TEST(Scrub, EveryStopShowsTheClosedFormEverywhere)
     QTest::keyClick(slider(h), Qt::Key_End);
     EXPECT_EQ(h.label("finalCoordinateLabel")->text(), QStringLiteral("X_end=-9.066E-01"));
     QTest::keyClick(slider(h), Qt::Key_Left);
+    QTest::keyClick(slider(h), Qt::Key_Left);
+    QTest::keyClick(slider(h), Qt::Key_Right);
     expectMoment(h, samples, kDefaultSamples - 1);
+    // At the end, Right and PgDn stay there.
+    QTest::keyClick(slider(h), Qt::Key_End);
+    QTest::keyClick(slider(h), Qt::Key_Right);
+    QTest::keyClick(slider(h), Qt::Key_PageDown);
+    EXPECT_EQ(slider(h)->value(), kDefaultSamples);
     EXPECT_TRUE(h.clock.pauses.size() == static_cast<std::size_t>(kDefaultPacedSamples));
 }
 
