@@ -27,7 +27,6 @@ public:
     // they come at least as often as frames, else from a timer between them.
     void start();
     void stop();
-    bool isActive() const { return m_running; }
     // A sample was shown; the pause after it lasts `pauseMs`.
     void sampleShown(int pauseMs);
 
