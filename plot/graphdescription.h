@@ -110,8 +110,14 @@ inline double upValue(const TraceDescription& trace, const MotionSample& s)
     return trace.up(s);
 }
 
-// The graphs of the view table (see viewtable.h), in its order: view i + 1
-// shows graph i.
+// The graphs the window offers, by name: against time the coordinate, the
+// velocity projection, the energy relative to the initial energy and the
+// path; then the phase portrait, velocity against coordinate.
+enum class GraphView { Coordinate, Velocity, Energy, Path, Phase };
+
+// Every graph, in the order of GraphView; drawing functions that take the
+// graphs' canvases take them in this order.
 std::span<const GraphDescription> viewGraphs();
+const GraphDescription& graphOf(GraphView view);
 
 }  // namespace dryfriction

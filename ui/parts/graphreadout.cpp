@@ -47,9 +47,10 @@ QString readoutAt(const ViewEntry& entry, const Canvas& canvas, QPointF pointer,
                   std::size_t shown, const QString& decimalPoint)
 {
     const QString pattern = readoutText(entry);
-    if (pattern.isEmpty() || !entry.graph || entry.graph->traces.empty() || canvas.logicalSize().isEmpty())
+    const GraphDescription* described = graphOf(entry);
+    if (pattern.isEmpty() || !described || described->traces.empty() || canvas.logicalSize().isEmpty())
         return {};
-    const GraphDescription& graph = *entry.graph;
+    const GraphDescription& graph = *described;
     const TraceDescription& trace = graph.traces.front();
     const ProblemParameters& params = run.parameters();
     const MotionCharacteristics& chars = run.characteristics();

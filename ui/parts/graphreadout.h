@@ -1,7 +1,7 @@
 #pragma once
 
 #include "plot/canvas.h"
-#include "plot/viewtable.h"
+#include "ui/text/viewcatalog.h"
 
 #include "model/runrecord.h"
 

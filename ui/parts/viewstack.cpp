@@ -23,7 +23,8 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
         auto* widget = new CanvasWidget(client);
         widget->setObjectName(QString::fromLatin1(entry.viewName));
         widget->setToolTip(descriptionText(entry));
-        widget->setStyle(entry.graph ? graphStyle(*entry.graph, documentColor(), documentTextColor()) : stripStyle());
+        const GraphDescription* graph = graphOf(entry);
+        widget->setStyle(graph ? graphStyle(*graph, documentColor(), documentTextColor()) : stripStyle());
         m_views.push_back(widget);
         if (entry.graph)
             m_graphCanvases.push_back(&widget->canvas());

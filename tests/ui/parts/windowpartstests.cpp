@@ -5,6 +5,7 @@
 
 #include "ui/parts/viewchooser.h"
 #include "ui/parts/viewstack.h"
+#include "ui/text/viewcatalog.h"
 #include "ui/state/problemstate.h"
 #include "ui/text/captions.h"
 #include "ui/look/windowlayout.h"
@@ -103,6 +104,16 @@ TEST(ViewStack, ShowsExactlyTheViewOfTheIndex)
     EXPECT_EQ(views.strip(), views.view(0));
     for (int i = 0; i < views.count(); ++i)
         EXPECT_EQ(views.view(i)->objectName(), QString::fromLatin1(kViewNames[i])) << i;
+    // The drawing functions take the graphs' canvases in the order of their
+    // descriptions: the table offers the graphs in that order.
+    std::size_t next = 0;
+    for (const ViewEntry& entry : viewTable()) {
+        if (entry.graph) {
+            EXPECT_EQ(static_cast<std::size_t>(*entry.graph), next) << entry.viewName;
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, viewGraphs().size());
     for (const int shown : {2, 0, 5, 4, 1, 3}) {
         views.showChosen(shown);
         for (int i = 0; i < views.count(); ++i)
