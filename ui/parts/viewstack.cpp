@@ -33,15 +33,14 @@ ViewStack::ViewStack(QWidget* client) : QObject(client)
                                  std::vector<const Canvas*>(m_graphCanvases.begin(), m_graphCanvases.end()));
 }
 
-bool ViewStack::showChosen(int index, bool stripMayMove)
+bool ViewStack::showChosen(int index)
 {
     m_shown = index;
     CanvasWidget* s = strip();
     const QSize before = s->size();
     const bool above = m_stripAboveGraph && index != 0;
-    if (stripMayMove)
-        dryfriction::place(s, above ? m_stripAbove : m_stripAlone);
-    const bool stripShown = index == 0 || (above && s->geometry().bottom() < view(index)->geometry().top());
+    dryfriction::place(s, above ? m_stripAbove : m_stripAlone);
+    const bool stripShown = index == 0 || above;
     for (int i = 0; i < count(); ++i)
         view(i)->setVisible(i == 0 ? stripShown : i == index);
     return s->size() != before;

@@ -44,12 +44,9 @@ public:
 
     // Shows the view chosen: the animation alone in the whole rectangle of
     // the views; a graph in its place, with the strip above it where the
-    // layout makes room for both, alone otherwise. With `stripMayMove` false
-    // the strip keeps its place and size (its drawing and a run's moves of
-    // the load are made for them), and a graph it would cover shows alone.
-    // Returns whether the strip changed size, which leaves its image blank
-    // until it is drawn again.
-    bool showChosen(int index, bool stripMayMove = true);
+    // layout makes room for both, alone otherwise. Returns whether the strip
+    // changed size, which leaves its image blank until it is drawn again.
+    bool showChosen(int index);
     // The view chosen last.
     int shownIndex() const { return m_shown; }
     // The graphs in their place, the strip in the place of the view chosen last.

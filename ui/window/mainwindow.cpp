@@ -172,7 +172,8 @@ void MainWindow::refresh()
     m_views->place(layout);
     place(m_slowdownBar, layout.slowdownBar);
     place(m_slowdownValue, layout.slowdownValue);
-    showChosenView();
+    // Every view is drawn afresh below, a strip of a new size with them.
+    showViewChosen();
 
     const ProblemParameters& p = m_problem.parameters();
     for (InputField f : {InputField::Mass, InputField::Stiffness, InputField::Friction, InputField::X0,
@@ -385,16 +386,21 @@ void MainWindow::lockRun(bool locked)
 
 // The view chosen is shown, the strip above it where there is room for both;
 // the slowdown bar and its value show with the strip, the view a run paces
-// visibly. A strip of a new size is blank: the views are drawn afresh, an
-// ended run with them. During a run the strip keeps its place until the run
-// ends, since the run moves the load for the strip's size.
-void MainWindow::showChosenView()
+// visibly. Returns whether the strip changed size.
+bool MainWindow::showViewChosen()
 {
-    const bool stripResized = m_views->showChosen(m_chooser->currentView(), true);
+    const bool stripResized = m_views->showChosen(m_chooser->currentView());
     const bool strip = !m_views->strip()->isHidden();
     m_slowdownBar->setVisible(strip);
     m_slowdownValue->setVisible(strip);
-    if (stripResized)
+    return stripResized;
+}
+
+// Another view chosen, also during a run. A strip of a new size is blank: the
+// views are drawn afresh at the moment shown.
+void MainWindow::showChosenView()
+{
+    if (showViewChosen())
         refresh();
 }
 

@@ -93,6 +93,7 @@ private:
     void placeLoad();
     void moveLoad(double fraction);
     void lockRun(bool locked);
+    bool showViewChosen();
     void showChosenView();
     void setSlowdown(int slowdown);
     void lockSize(bool locked);
